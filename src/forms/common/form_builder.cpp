@@ -1,0 +1,99 @@
+#include "form_builder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kestro {
+
+QFont formFont(Emphasis emphasis) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(emphasis == Emphasis::BoldLarge ? 9.75 : 8.25);
+    font.setBold(emphasis != Emphasis::Regular);
+    return font;
+}
+
+namespace {
+
+QWidget* createElement(const ElementSpec& spec, QWidget* container, QButtonGroup*& options) {
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ElementKind::Frame: {
+        auto* frame = new QGroupBox(caption, container);
+        // Contents are placed relative to the frame's top edge, with the caption sitting on
+        // the border line, not above it.
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+            " left: 6px; padding: 0 2px; }"));
+        return frame;
+    }
+    case ElementKind::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ElementKind::CheckBox:
+        return new QCheckBox(caption, container);
+    case ElementKind::OptionButton: {
+        auto* button = new QRadioButton(caption, container);
+        if (options == nullptr) options = new QButtonGroup(container->window());
+        options->addButton(button);
+        return button;
+    }
+    case ElementKind::List:
+        return new QComboBox(container);
+    case ElementKind::TextField:
+        return new QLineEdit(caption, container);
+    case ElementKind::TextBox: {
+        auto* box = new QPlainTextEdit(caption, container);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return box;
+    }
+    case ElementKind::Button:
+        return new QPushButton(caption, container);
+    case ElementKind::Separator: {
+        auto* line = new QFrame(container);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ElementMap buildElements(QWidget* window, std::span<const ElementSpec> table) {
+    ElementMap elements;
+    QButtonGroup* options = nullptr;
+    QWidget* previousFocus = nullptr;
+    for (const ElementSpec& spec : table) {
+        QWidget* container = *spec.container ? elements.value(QString::fromUtf8(spec.container))
+                                             : window;
+        Q_ASSERT_X(container, spec.name, "container must come earlier in the table");
+        QWidget* element = createElement(spec, container, options);
+        element->setObjectName(QString::fromUtf8(spec.name));
+        element->setGeometry(spec.rect.toPixels());
+        // Set on every element: a frame's style sheet would otherwise hand its children the
+        // application font instead of the window's.
+        element->setFont(formFont(spec.emphasis));
+        elements.insert(element->objectName(), element);
+        if (element->focusPolicy() != Qt::NoFocus) {
+            if (previousFocus) QWidget::setTabOrder(previousFocus, element);
+            previousFocus = element;
+        }
+    }
+    return elements;
+}
+
+}  // namespace kestro

@@ -1,0 +1,35 @@
+#include "window_openers.h"
+
+#include <QPointer>
+
+#include "forms/about/frmabout.h"
+#include "forms/common/single_window.h"
+#include "forms/install/frminstall.h"
+#include "forms/preset/frmpreset.h"
+#include "frmstart.h"
+
+namespace kestro {
+
+void openPresetWindow(frmStart* mainWindow) {
+    // The presets window may outlive the main window; it then finds no window to write to.
+    QPointer<frmStart> target(mainWindow);
+    SingleWindow<frmPreset>::show([target] {
+        return new frmPreset([target]() -> OptionControls* { return target.data(); });
+    });
+}
+
+void openInstallWindow(frmStart* mainWindow) {
+    QPointer<frmStart> source(mainWindow);
+    SingleWindow<frmInstall>::show([source] {
+        return new frmInstall([source]() -> std::optional<QString> {
+            if (!source) return std::nullopt;
+            return source->resultText();
+        });
+    });
+}
+
+void openAboutWindow() {
+    SingleWindow<frmAbout>::show([] { return new frmAbout; });
+}
+
+}  // namespace kestro

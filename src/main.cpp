@@ -1,0 +1,25 @@
+#include <QApplication>
+
+#include "config/product.h"
+#include "forms/start/frmstart.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kestro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kestro v1.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kestro::product::kVersion.data()));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestro/kestro.png")));
+
+    // Closing the main window by its close box closes it alone; the program ends with its
+    // last window.
+    auto* main = new kestro::frmStart;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    const int status = QApplication::exec();
+
+    // "Exit!" leaves windows open; free them before the application object goes.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->parentWidget() == nullptr) delete window;
+    }
+    return status;
+}
