@@ -4,7 +4,14 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-liberation2
 
-.PHONY: deps configure build run test bench pictures clean
+CHECK_BUILD    ?= build-check
+CHECK_PACKAGES := clang-tidy cppcheck
+# Sanitizer runs halt on the first report; the monkey test runs longer there.
+SANITIZER_ENV  := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                  KESTRO_MONKEY_ACTIONS=$${KESTRO_MONKEY_ACTIONS:-5000}
+
+.PHONY: deps configure build run test bench pictures check check-sanitizers check-static clean
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
@@ -32,5 +39,25 @@ bench: build
 pictures: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/kestro_paint resources
 
+# Reliability gates: every test under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# clang-tidy and cppcheck over src/ with the configuration in .clang-tidy and here.
+check: check-sanitizers check-static
+
+check-sanitizers: deps
+	@cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKESTRO_SANITIZE=ON \
+	  -DKESTRO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(CHECK_BUILD) -j $(JOBS)
+	@cd $(CHECK_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+check-static: build
+	@tools/install-deps.sh $(CHECK_PACKAGES)
+	@echo "clang-tidy over src/"
+	@run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) "$(CURDIR)/src/" >$(BUILD)/clang-tidy.log 2>&1 \
+	  || { grep -E 'warning:|error:' $(BUILD)/clang-tidy.log | sort -u; exit 1; }
+	@echo "clang-tidy: no findings"
+	@cppcheck --library=qt --std=c++20 -I src --enable=warning,style,performance,portability \
+	  --inline-suppr --error-exitcode=1 --quiet --suppress=missingIncludeSystem -j $(JOBS) src
+	@echo "cppcheck: no findings"
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(CHECK_BUILD)

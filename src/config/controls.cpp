@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -8,7 +9,7 @@ namespace kestro {
 
 namespace {
 
-using std::string_view_literals::operator""sv;
+using namespace std::string_view_literals;
 
 constexpr std::array kTextureItems{
     "Low quality bilinear filtering"sv, "High quality bilinear filtering"sv,
@@ -84,9 +85,8 @@ const std::array<OptionControl, 34> kControls{{
 std::span<const OptionControl> optionControls() { return kControls; }
 
 const OptionControl& optionControl(std::string_view name) {
-    for (const OptionControl& c : kControls) {
-        if (c.name == name) return c;
-    }
+    const auto* it = std::ranges::find(kControls, name, &OptionControl::name);
+    if (it != kControls.end()) return *it;
     throw std::invalid_argument("no option control named '" + std::string(name) + "'");
 }
 

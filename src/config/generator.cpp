@@ -9,7 +9,7 @@ namespace kestro {
 
 namespace {
 
-using std::string_view_literals::operator""sv;
+using namespace std::string_view_literals;
 
 struct CheckLine {
     int OptionSet::*field;

@@ -1,5 +1,6 @@
 #include "option_set.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -51,10 +52,13 @@ const std::array<Field, 34> kFields{{
     {"chkReverb", &OptionSet::chkReverb},
 }};
 
+const Field* findField(std::string_view name) {
+    const auto* it = std::ranges::find(kFields, name, &Field::name);
+    return it == kFields.end() ? nullptr : it;
+}
+
 const Field& field(std::string_view name) {
-    for (const Field& f : kFields) {
-        if (f.name == name) return f;
-    }
+    if (const Field* f = findField(name)) return *f;
     throw std::invalid_argument("no option control named '" + std::string(name) + "'");
 }
 
@@ -71,12 +75,7 @@ OptionSet startupOptionSet() {
     return set;
 }
 
-bool isOptionName(std::string_view controlName) {
-    for (const Field& f : kFields) {
-        if (f.name == controlName) return true;
-    }
-    return false;
-}
+bool isOptionName(std::string_view controlName) { return findField(controlName) != nullptr; }
 
 OptionValue getOption(const OptionSet& set, std::string_view controlName) {
     return std::visit([&](auto member) -> OptionValue { return set.*member; },

@@ -11,7 +11,7 @@ template <class Window>
 class SingleWindow {
 public:
     // The open window of this kind, or nullptr.
-    static Window* current() { return slot(); }
+    static Window* current() { return slot().data(); }
 
     // Builds the window with `make` when none is open, then shows it modeless and raises it.
     // The window deletes itself when closed, so the next call builds it afresh.
@@ -22,7 +22,7 @@ public:
             window->setAttribute(Qt::WA_DeleteOnClose);
             slot() = window;
         }
-        Window* window = slot();
+        Window* window = slot().data();
         window->show();
         window->raise();
         window->activateWindow();

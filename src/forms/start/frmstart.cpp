@@ -88,7 +88,7 @@ void frmStart::fillFromOptionControls() {
 void frmStart::Form_Initialize() {
     const OptionSet startup = startupOptionSet();
     for (const char* list : {"cboPicmip", "cboPlayermip", "cboTexture", "cboRate", "cboMaxSize"}) {
-        setValue(list, getOption(startup, list));
+        writeValue(list, getOption(startup, list));
     }
 }
 
@@ -142,6 +142,10 @@ OptionValue frmStart::value(std::string_view control) const {
 }
 
 void frmStart::setValue(std::string_view control, const OptionValue& value) {
+    writeValue(control, value);
+}
+
+void frmStart::writeValue(std::string_view control, const OptionValue& value) {
     QWidget* widget = requireElement(control);
     OptionSet kindCheck;
     setOption(kindCheck, control, value);  // throws on a value of the wrong kind

@@ -56,6 +56,8 @@ private:
     void Form_Initialize();
     void connectHandlers();
     QWidget* requireElement(std::string_view name) const;
+    // setValue without virtual dispatch, for use during construction.
+    void writeValue(std::string_view control, const OptionValue& value);
 
     ElementMap elements_;
     QPlainTextEdit* txtResult_ = nullptr;
