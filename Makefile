@@ -11,7 +11,10 @@ SANITIZER_ENV  := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                   KESTRO_MONKEY_ACTIONS=$${KESTRO_MONKEY_ACTIONS:-5000}
 
-.PHONY: deps configure build run test bench pictures check check-sanitizers check-static clean
+WIN_BUILD      ?= build-windows
+WIN_PACKAGES   := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
+
+.PHONY: test-windows deps configure build run test bench pictures check check-sanitizers check-static clean
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
@@ -59,5 +62,13 @@ check-static: build
 	  --inline-suppr --error-exitcode=1 --quiet --suppress=missingIncludeSystem -j $(JOBS) src
 	@echo "cppcheck: no findings"
 
+# The window-free core cross-built for Windows and tested under Wine.
+test-windows:
+	@tools/install-deps.sh $(WIN_PACKAGES)
+	@cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DKESTRO_BUILD_GUI=OFF -DKESTRO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+	@tools/wine-ctest.sh $(WIN_BUILD)
+
 clean:
-	@rm -rf $(BUILD) $(CHECK_BUILD)
+	@rm -rf $(BUILD) $(CHECK_BUILD) $(WIN_BUILD)
