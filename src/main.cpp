@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPointer>
 
 #include "config/product.h"
 #include "forms/start/frmstart.h"
@@ -17,9 +18,12 @@ int main(int argc, char* argv[]) {
     main->show();
     const int status = QApplication::exec();
 
-    // "Exit!" leaves windows open; free them before the application object goes.
+    // "Exit!" leaves windows open; free them before the application object goes. Deleting
+    // one window may delete another, so they are held by QPointer.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() == nullptr) delete window;
+        if (window->parentWidget() == nullptr) windows.append(window);
     }
+    for (const QPointer<QWidget>& window : windows) delete window.data();
     return status;
 }
