@@ -45,6 +45,8 @@ struct PresetCase {
     bool software;
 };
 
+void PrintTo(const PresetCase& c, std::ostream* os) { *os << c.name; }
+
 class EachPreset : public testing::TestWithParam<PresetCase> {};
 
 TEST_P(EachPreset, WritesItsValuesAndLeavesTheOthers) {
