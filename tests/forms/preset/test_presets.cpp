@@ -165,15 +165,15 @@ public:
 
 TEST(PresetOrder, EachPresetWritesItsRowsInOrderAndNothingElse) {
     const std::vector<std::string> expected{
-        "chkBlend value",      "chkCDAudio value",   "chkDither value",
-        "chkDownload value",   "chkDownloadInGame value", "chkDynamic value",
-        "chkHimodels value",   "chkHisound value",   "chkMirrorAlpha value",
-        "chkNetGraph value",   "chkReverb value",    "chkSAd value",
-        "chkSbit value",       "chkSEax value",      "chkUpload value",
-        "chkWeap value",       "chkCracks value",    "chkLightholes value",
-        "cboNetGraph enabled", "cboPicmip value",    "cboPlayermip value",
-        "cboPos enabled",      "cboTexture value",   "cboMaxSize value",
-        "lblMode enabled",     "lblPos enabled",     "txtDecals value",
+        "chkBlend value", "chkCDAudio value", "chkDither value",
+        "chkDownload value", "chkDownloadInGame value", "chkDynamic value",
+        "chkHimodels value", "chkHisound value", "chkMirrorAlpha value",
+        "chkNetGraph value", "chkReverb value", "chkSAd value",
+        "chkSbit value", "chkSEax value", "chkUpload value",
+        "chkWeap value", "chkCracks value", "chkLightholes value",
+        "cboNetGraph enabled", "cboPicmip value", "cboPlayermip value",
+        "cboPos enabled", "cboTexture value", "cboMaxSize value",
+        "lblMode enabled", "lblPos enabled", "txtDecals value",
         "txtFPS value"};
     for (Preset preset : {Preset::Low, Preset::Default, Preset::High}) {
         RecordingControls controls;
