@@ -5,6 +5,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "forms/common/form_builder.h"
+#include "presets.h"
+
 namespace kestro {
 
 class OptionControls;
@@ -16,8 +19,18 @@ public:
     // `mainWindow` yields the main window's controls, or nullptr once it is gone.
     explicit frmPreset(std::function<OptionControls*()> mainWindow, QWidget* parent = nullptr);
 
+    QWidget* element(const QString& name) const { return elements_.value(name); }
+
+public slots:
+    void cmdLow_Click();
+    void cmdDefault_Click();
+    void cmdHigh_Click();
+
 private:
+    void apply(Preset preset);
+
     std::function<OptionControls*()> mainWindow_;
+    ElementMap elements_;
 };
 
 }  // namespace kestro

@@ -13,6 +13,7 @@
 #include "config/controls.h"
 #include "config/generator.h"
 #include "config/product.h"
+#include "description_hover.h"
 #include "forms/common/window_style.h"
 #include "frmstart_layout.h"
 #include "window_openers.h"
@@ -55,6 +56,7 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent) {
     Form_Initialize();
 
     connectHandlers();
+    new DescriptionHover(this, elements_, element<QLabel>(QStringLiteral("lblDescript")));
     centreOnScreen(this);
 }
 

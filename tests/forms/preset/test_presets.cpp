@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "config/controls.h"
+#include "forms/preset/presets.h"
+#include "forms/start/option_model.h"
+#include "preset_expectations.h"
+
+namespace kestro {
+namespace {
+
+using test::expectedAfter;
+using test::moveUntouchedControls;
+using test::opposite;
+
+int intValue(const OptionModel& m, std::string_view name) { return std::get<int>(m.value(name)); }
+
+void expectOptions(const OptionModel& m, const OptionSet& expected) {
+    for (const OptionControl& c : optionControls()) {
+        EXPECT_EQ(m.value(c.name), getOption(expected, c.name)) << c.name;
+    }
+}
+
+void expectGroupEnabled(const OptionModel& m, std::span<const std::string_view> group,
+                        bool enabled) {
+    for (std::string_view name : group) EXPECT_EQ(m.isEnabled(name), enabled) << name;
+}
+
+// Every enabled flag a preset or a rule can touch, by name.
+std::map<std::string, bool> enabledFlags(const OptionModel& m) {
+    std::map<std::string, bool> flags;
+    for (std::string_view name : kOpenGLGroup) flags[std::string(name)] = m.isEnabled(name);
+    for (std::string_view name : kNetgraphGroup) flags[std::string(name)] = m.isEnabled(name);
+    for (const OptionControl& c : optionControls()) flags[std::string(c.name)] = m.isEnabled(c.name);
+    flags["cmdInstall"] = m.isEnabled("cmdInstall");
+    return flags;
+}
+
+struct PresetCase {
+    const char* name;
+    Preset preset;
+    bool software;
+};
+
+void PrintTo(const PresetCase& c, std::ostream* os) { *os << c.name; }
+
+class EachPreset : public testing::TestWithParam<PresetCase> {};
+
+TEST_P(EachPreset, WritesItsValuesAndLeavesTheOthers) {
+    const auto [name, preset, software] = GetParam();
+    OptionModel m;
+    if (software) m.setValue("optSoftware", true);
+    moveUntouchedControls(m);
+    applyPreset(m, opposite(preset));
+    applyPreset(m, preset);
+
+    OptionSet expected = expectedAfter(preset);
+    expected.optSoftware = software;
+    expected.optOpenGL = !software;
+    expectOptions(m, expected);
+
+    // Values reach the disabled OpenGL group, which stays disabled in Software mode.
+    expectGroupEnabled(m, kOpenGLGroup, !software);
+    expectGroupEnabled(m, kNetgraphGroup, preset == Preset::High);
+    EXPECT_FALSE(m.isEnabled("cmdInstall"));
+}
+
+TEST_P(EachPreset, PressingTwiceEqualsPressingOnce) {
+    const auto [name, preset, software] = GetParam();
+    OptionModel m;
+    if (software) m.setValue("optSoftware", true);
+    // Net graph on with "Mode 1" and "Left", the state in which a rule running again shows.
+    m.setValue("chkNetGraph", 1);
+    m.setValue("cboNetGraph", 2);
+    m.setValue("cboPos", 2);
+
+    applyPreset(m, preset);
+    const OptionSet once = m.options();
+    const auto flagsOnce = enabledFlags(m);
+    applyPreset(m, preset);
+    EXPECT_EQ(m.options(), once);
+    EXPECT_EQ(enabledFlags(m), flagsOnce);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presets, EachPreset,
+    testing::Values(PresetCase{"Low", Preset::Low, false},
+                    PresetCase{"Default", Preset::Default, false},
+                    PresetCase{"High", Preset::High, false},
+                    PresetCase{"LowInSoftwareMode", Preset::Low, true},
+                    PresetCase{"DefaultInSoftwareMode", Preset::Default, true},
+                    PresetCase{"HighInSoftwareMode", Preset::High, true}),
+    [](const testing::TestParamInfo<PresetCase>& info) { return info.param.name; });
+
+TEST(PresetNetgraph, HighTicksAClearBoxAndSelectsMode3Right) {
+    OptionModel m;
+    applyPreset(m, Preset::High);
+    EXPECT_EQ(intValue(m, "chkNetGraph"), 1);
+    expectGroupEnabled(m, kNetgraphGroup, true);
+    EXPECT_EQ(intValue(m, "cboNetGraph"), 0);  // "Mode 3"
+    EXPECT_EQ(intValue(m, "cboPos"), 0);       // "Right"
+}
+
+TEST(PresetNetgraph, HighKeepsATickedBoxAndItsSelections) {
+    OptionModel m;
+    m.setValue("chkNetGraph", 1);
+    m.setValue("cboNetGraph", 2);  // "Mode 1"
+    m.setValue("cboPos", 2);       // "Left"
+    applyPreset(m, Preset::High);
+    EXPECT_EQ(intValue(m, "chkNetGraph"), 1);
+    expectGroupEnabled(m, kNetgraphGroup, true);
+    EXPECT_EQ(intValue(m, "cboNetGraph"), 2);
+    EXPECT_EQ(intValue(m, "cboPos"), 2);
+}
+
+TEST(PresetNetgraph, LowAndDefaultClearATickedBoxAndKeepTheSelections) {
+    for (Preset preset : {Preset::Low, Preset::Default}) {
+        OptionModel m;
+        m.setValue("chkNetGraph", 1);
+        m.setValue("cboNetGraph", 2);
+        m.setValue("cboPos", 1);
+        applyPreset(m, preset);
+        EXPECT_EQ(intValue(m, "chkNetGraph"), 0);
+        expectGroupEnabled(m, kNetgraphGroup, false);
+        EXPECT_EQ(intValue(m, "cboNetGraph"), 2);
+        EXPECT_EQ(intValue(m, "cboPos"), 1);
+    }
+}
+
+TEST(PresetNetgraph, TheGroupFollowsTheBoxEvenWhereNoRuleRan) {
+    // Flags out of step with the box (as no click can leave them): the preset puts them right.
+    OptionModel m;
+    m.setValue("chkNetGraph", 1);
+    setGroupEnabled(m, kNetgraphGroup, false);
+    applyPreset(m, Preset::High);
+    expectGroupEnabled(m, kNetgraphGroup, true);
+
+    setGroupEnabled(m, kNetgraphGroup, true);
+    m.setValue("chkNetGraph", 0);  // the rule disables the group...
+    setGroupEnabled(m, kNetgraphGroup, true);  // ...and something enables it behind its back
+    applyPreset(m, Preset::Low);
+    expectGroupEnabled(m, kNetgraphGroup, false);
+}
+
+// Records the writes a preset makes, passing them on to a model.
+class RecordingControls final : public OptionControls {
+public:
+    OptionValue value(std::string_view control) const override { return model.value(control); }
+    void setValue(std::string_view control, const OptionValue& value) override {
+        writes.push_back(std::string(control) + " value");
+        model.setValue(control, value);
+    }
+    bool isEnabled(std::string_view control) const override { return model.isEnabled(control); }
+    void setEnabled(std::string_view control, bool enabled) override {
+        writes.push_back(std::string(control) + " enabled");
+        model.setEnabled(control, enabled);
+    }
+
+    OptionModel model;
+    std::vector<std::string> writes;
+};
+
+TEST(PresetOrder, EachPresetWritesItsRowsInOrderAndNothingElse) {
+    const std::vector<std::string> expected{
+        "chkBlend value", "chkCDAudio value", "chkDither value",
+        "chkDownload value", "chkDownloadInGame value", "chkDynamic value",
+        "chkHimodels value", "chkHisound value", "chkMirrorAlpha value",
+        "chkNetGraph value", "chkReverb value", "chkSAd value",
+        "chkSbit value", "chkSEax value", "chkUpload value",
+        "chkWeap value", "chkCracks value", "chkLightholes value",
+        "cboNetGraph enabled", "cboPicmip value", "cboPlayermip value",
+        "cboPos enabled", "cboTexture value", "cboMaxSize value",
+        "lblMode enabled", "lblPos enabled", "txtDecals value",
+        "txtFPS value"};
+    for (Preset preset : {Preset::Low, Preset::Default, Preset::High}) {
+        RecordingControls controls;
+        applyPreset(controls, preset);
+        EXPECT_EQ(controls.writes, expected);
+    }
+}
+
+}  // namespace
+}  // namespace kestro
