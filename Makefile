@@ -4,7 +4,11 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-liberation2
 
-.PHONY: deps configure build run test bench pictures clean
+# Extra tools for the desktop checks and the screenshot, installed by those targets only.
+DESKTOP_PACKAGES := appstream desktop-file-utils dpkg-dev file binutils-mingw-w64-x86-64
+SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
+
+.PHONY: deps configure build run test bench pictures desktop-check screenshot clean
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
@@ -28,6 +32,16 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Builds the Debian package and checks it and the desktop files it carries.
+desktop-check: build
+	@tools/install-deps.sh $(DESKTOP_PACKAGES)
+	@tools/desktop-check.sh $(BUILD)
+
+# Photographs the real main window under a virtual display into docs/screenshot-main.png.
+screenshot: build
+	@tools/install-deps.sh $(SCREENSHOT_PACKAGES)
+	@tools/screenshot.sh $(BUILD) docs/screenshot-main.png
 
 pictures: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/kestro_paint resources
