@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "config/product.h"
+#include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
 
 int main(int argc, char* argv[]) {
@@ -18,8 +19,6 @@ int main(int argc, char* argv[]) {
     const int status = QApplication::exec();
 
     // "Exit!" leaves windows open; free them before the application object goes.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() == nullptr) delete window;
-    }
+    kestro::deleteRemainingWindows();
     return status;
 }
