@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Kestro v1.0"));
     QApplication::setApplicationVersion(QString::fromLatin1(kestro::product::kVersion.data()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestro/kestro.png")));
+    // Ties the windows to the installed desktop entry (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));
 
     // Closing the main window by its close box closes it alone; the program ends with its
     // last window.
