@@ -14,7 +14,12 @@ SANITIZER_ENV  := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
 WIN_BUILD      ?= build-windows
 WIN_PACKAGES   := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
 
-.PHONY: test-windows deps configure build run test bench pictures check check-sanitizers check-static clean
+# Extra tools for the desktop checks and the screenshot, installed by those targets only.
+DESKTOP_PACKAGES := appstream desktop-file-utils dpkg-dev file binutils-mingw-w64-x86-64
+SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
+
+.PHONY: deps configure build run test bench pictures check check-sanitizers check-static \
+        test-windows desktop-check screenshot clean
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
@@ -38,6 +43,16 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Builds the Debian package and checks it and the desktop files it carries.
+desktop-check: build
+	@tools/install-deps.sh $(DESKTOP_PACKAGES)
+	@tools/desktop-check.sh $(BUILD)
+
+# Photographs the real main window under a virtual display into docs/screenshot-main.png.
+screenshot: build
+	@tools/install-deps.sh $(SCREENSHOT_PACKAGES)
+	@tools/screenshot.sh $(BUILD) docs/screenshot-main.png
 
 pictures: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/kestro_paint resources

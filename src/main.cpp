@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QPointer>
 
 #include "config/product.h"
+#include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Kestro v1.0"));
     QApplication::setApplicationVersion(QString::fromLatin1(kestro::product::kVersion.data()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestro/kestro.png")));
+    // Ties the windows to the installed desktop entry (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));
 
     // Closing the main window by its close box closes it alone; the program ends with its
     // last window.
@@ -18,12 +20,7 @@ int main(int argc, char* argv[]) {
     main->show();
     const int status = QApplication::exec();
 
-    // "Exit!" leaves windows open; free them before the application object goes. Deleting
-    // one window may delete another, so they are held by QPointer.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() == nullptr) windows.append(window);
-    }
-    for (const QPointer<QWidget>& window : windows) delete window.data();
+    // "Exit!" leaves windows open; free them before the application object goes.
+    kestro::deleteRemainingWindows();
     return status;
 }

@@ -21,6 +21,7 @@
 #include <random>
 
 #include "forms/common/messages.h"
+#include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
 #include "forms/start/rules.h"
 
@@ -148,11 +149,7 @@ private:
     }
 
     void closeEverything() {
-        // Deleting one window may delete another (a tooltip, say): hold them by QPointer.
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget()) windows << w;
-        for (const QPointer<QWidget>& w : windows) delete w.data();
+        deleteRemainingWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
