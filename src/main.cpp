@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("kestro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestro v1.0"));
     QApplication::setApplicationVersion(QString::fromLatin1(kestro::product::kVersion.data()));
+    // Every window shows the program icon, the main window's title bar included.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestro/kestro.png")));
     // Ties the windows to the installed desktop entry (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));

@@ -1,5 +1,7 @@
 #include "form_builder.h"
 
+#include "caption_frame.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,16 +28,8 @@ namespace {
 QWidget* createElement(const ElementSpec& spec, QWidget* container, QButtonGroup*& options) {
     const QString caption = QString::fromUtf8(spec.caption);
     switch (spec.kind) {
-    case ElementKind::Frame: {
-        auto* frame = new QGroupBox(caption, container);
-        // Contents are placed relative to the frame's top edge, with the caption sitting on
-        // the border line, not above it.
-        frame->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-            " left: 6px; padding: 0 2px; }"));
-        return frame;
-    }
+    case ElementKind::Frame:
+        return new CaptionFrame(caption, container);
     case ElementKind::Label: {
         auto* label = new QLabel(caption, container);
         label->setWordWrap(true);
@@ -84,9 +78,7 @@ ElementMap buildElements(QWidget* window, std::span<const ElementSpec> table) {
         QWidget* element = createElement(spec, container, options);
         element->setObjectName(QString::fromUtf8(spec.name));
         element->setGeometry(spec.rect.toPixels());
-        // Set on every element: a frame's style sheet would otherwise hand its children the
-        // application font instead of the window's.
-        element->setFont(formFont(spec.emphasis));
+        if (spec.emphasis != Emphasis::Regular) element->setFont(formFont(spec.emphasis));
         elements.insert(element->objectName(), element);
         if (element->focusPolicy() != Qt::NoFocus) {
             if (previousFocus) QWidget::setTabOrder(previousFocus, element);

@@ -41,7 +41,6 @@ QString toCrlfLineBreaks(const QString& displayText) {
 frmStart::frmStart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(toQString(product::kTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/kestro/kestro.png")));
     useFixedSingleBorder(this, twipsSize(kStartClientWidth, kStartClientHeight));
 
     elements_ = buildElements(this, startLayout());
