@@ -1,14 +1,18 @@
 #include <QApplication>
 
 #include "config/product.h"
+#include "forms/common/pictures.h"
 #include "forms/start/frmstart.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The facts the executable's version block carries on Windows: internal name, product
+    // name, version.
     QApplication::setApplicationName(QStringLiteral("kestro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestro v1.0"));
     QApplication::setApplicationVersion(QString::fromLatin1(kestro::product::kVersion.data()));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestro/kestro.png")));
+    kestro::pictures::load();
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kestro::pictures::kIcon)));
 
     // Closing the main window by its close box closes it alone; the program ends with its
     // last window.
