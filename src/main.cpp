@@ -6,10 +6,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The facts the executable's version block carries on Windows: internal name, product
-    // name, version.
+    // The facts the executable's version block carries on Windows: internal name and version.
+    // No display name: on X11 Qt appends it to every window title ("About Kestro v1.0a —
+    // Kestro v1.0"), and each window's caption must read exactly as designed.
     QApplication::setApplicationName(QStringLiteral("kestro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestro v1.0"));
     QApplication::setApplicationVersion(QString::fromLatin1(kestro::product::kVersion.data()));
     kestro::pictures::load();
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(kestro::pictures::kIcon)));

@@ -388,19 +388,19 @@ void paintBuildings(QPainter& p) {
 
     drawPlayer(p, {-2.1, 0, 5.4}, kTeamBlue, false);
     drawDispenser(p, {-0.9, 0, 4.6}, 0.25);
-    drawSentry(p, {0.95, 0, 4.9}, 0.3);
+    drawSentry(p, {0.95, 0, 4.9}, 1.2);
     drawDispenser(p, {-0.5, 0, 4.3}, -0.15);
     drawDispenser(p, {-0.15, 0, 4.1}, 0.35);  // three cabinets in the space of one
-    drawSentry(p, {-0.55, 0.78, 4.35}, -0.4, -8);   // a gun standing on the cabinets
+    drawSentry(p, {-0.55, 0.78, 4.35}, -1.0, -8);   // a gun standing on the cabinets
     drawDispenser(p, {0.25, 0.62, 4.05}, 0.9);      // a cabinet half inside another
     drawMergeTear(p, QRectF(323, 201, 20, 26), 7);
-    drawSentry(p, {0.7, 0, 3.6}, -0.6);
+    drawSentry(p, {0.7, 0, 3.6}, 1.1);
     drawDispenser(p, {0.95, 0.05, 3.45}, -0.5);      // swallowing the gun's legs
-    drawSentry(p, {0.05, 1.35, 4.05}, 0.2, 12);     // and one more on top of it all
+    drawSentry(p, {0.05, 1.35, 4.05}, 0.9, 12);     // and one more on top of it all
     drawPlayer(p, {1.85, 0, 3.3}, kTeamBlue, true, 2);
     drawPlayer(p, {-1.6, 0, 2.7}, kTeamBlue, false, -3);
     drawDispenser(p, {-0.65, 0, 2.55}, 0.6);
-    drawSentry(p, {-0.25, 0, 2.35}, 0.1);
+    drawSentry(p, {-0.25, 0, 2.35}, -1.15);
 }
 
 // ---- what the game draws over the view -----------------------------------------------------
@@ -549,6 +549,10 @@ void paintNetGraph(QPainter& p) {
             colour = QColor(255, 210, 0);  // choked
         }
         if (i == 61 || i == 140) colour = QColor(255, 40, 40);  // lost
+        QColor column = colour;
+        column.setAlpha(70);
+        p.setBrush(column);
+        p.drawRect(QRectF(x, graph.bottom() - latency, 1, latency));
         p.setBrush(colour);
         p.drawRect(QRectF(x, graph.bottom() - latency, 1, 2));
         if (random.bounded(4) == 0) {
