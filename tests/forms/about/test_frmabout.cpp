@@ -264,13 +264,6 @@ private slots:
         QCOMPARE(SingleWindow<frmEgg>::current(), egg.data());
         QCOMPARE(openWindows("kestro::frmEgg"), 1);
     }
-
-    void secondOpeningFindsTheSameWindow() {
-        frmAbout* first = open();
-        frmAbout* second = open();
-        QCOMPARE(second, first);
-        QCOMPARE(openWindows("kestro::frmAbout"), 1);
-    }
 };
 
 QTEST_MAIN(FrmAboutTest)
