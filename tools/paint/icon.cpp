@@ -49,6 +49,19 @@ struct IconEntry {
     QByteArray data;
 };
 
+// The writer leaves the bytes that pad each row of the transparency mask to four bytes
+// unset; zero them so that repainting gives the same file.
+void clearMaskPadding(QByteArray& bitmap, int width, int height) {
+    constexpr int kHeaderSize = 40;
+    const int pixelBytes = width * height * 4;
+    const int usedBytes = (width + 7) / 8;
+    const int rowBytes = (width + 31) / 32 * 4;
+    const qsizetype maskStart = kHeaderSize + pixelBytes;
+    if (bitmap.size() < maskStart + qsizetype(rowBytes) * height) qFatal("unexpected icon bitmap");
+    for (int row = 0; row < height; ++row)
+        for (int i = usedBytes; i < rowBytes; ++i) bitmap[maskStart + row * rowBytes + i] = 0;
+}
+
 IconEntry encodeOne(const QImage& image) {
     QByteArray file;
     QBuffer buffer(&file);
@@ -58,7 +71,9 @@ IconEntry encodeOne(const QImage& image) {
     // A one-image icon file: 6-byte header, one 16-byte entry, the bitmap.
     const qsizetype dataStart = 6 + 16;
     if (file.size() <= dataStart) qFatal("icon writer wrote no image");
-    return {file.mid(6, 16), file.mid(dataStart)};
+    IconEntry entry{file.mid(6, 16), file.mid(dataStart)};
+    clearMaskPadding(entry.data, image.width(), image.height());
+    return entry;
 }
 
 }  // namespace
