@@ -9,12 +9,10 @@ set(KESTRO_APP_ID org.example.kestro)
 # The version the program shows (product.h) is the one the package and the metadata carry.
 file(STRINGS "${PROJECT_SOURCE_DIR}/src/config/product.h" _kestro_version_line
      REGEX "kVersion = \"")
-if(NOT _kestro_version_line MATCHES "kVersion = \"(([0-9]+)\\.([0-9]+))\"")
+if(NOT _kestro_version_line MATCHES "kVersion = \"([0-9]+\\.[0-9]+)\"")
   message(FATAL_ERROR "No kVersion = \"MAJOR.MINOR\" in src/config/product.h")
 endif()
 set(KESTRO_PRODUCT_VERSION "${CMAKE_MATCH_1}")
-math(EXPR KESTRO_VERSION_MAJOR "${CMAKE_MATCH_2}")
-math(EXPR KESTRO_VERSION_MINOR "${CMAKE_MATCH_3}")
 
 set(_kestro_desktop_dir "${PROJECT_SOURCE_DIR}/resources/desktop")
 set(KESTRO_METAINFO_FILE "${PROJECT_BINARY_DIR}/desktop/${KESTRO_APP_ID}.metainfo.xml")
@@ -29,15 +27,6 @@ install(FILES "${KESTRO_METAINFO_FILE}" DESTINATION ${CMAKE_INSTALL_DATADIR}/met
 install(FILES "${PROJECT_SOURCE_DIR}/resources/kestro.png"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
         RENAME ${KESTRO_APP_ID}.png)
-
-# Windows: the executable carries the version block. Configured on every platform so that
-# the script can be checked with a cross resource compiler.
-set(KESTRO_RC_FILE "${PROJECT_BINARY_DIR}/resources/kestro.rc")
-configure_file("${PROJECT_SOURCE_DIR}/resources/windows/kestro.rc.in" "${KESTRO_RC_FILE}" @ONLY)
-if(WIN32)
-  enable_language(RC)
-  target_sources(kestro PRIVATE "${KESTRO_RC_FILE}")
-endif()
 
 # The Debian package: `cpack` in the build directory.
 set(CPACK_GENERATOR DEB)

@@ -60,8 +60,8 @@ appstreamcli validate-tree --no-net --strict --override=url-not-secure=pedantic 
   || fail "appstreamcli validate-tree"
 
 echo "== Windows version block"
-rc="$build/resources/kestro.rc"
-x86_64-w64-mingw32-windres --input "$rc" --output "$scratch/kestro.res" --output-format res \
+rc=resources/kestro.rc
+x86_64-w64-mingw32-windres --include-dir resources --input "$rc" --output "$scratch/kestro.res" --output-format res \
   || fail "windres could not compile $rc"
 x86_64-w64-mingw32-windres --input "$scratch/kestro.res" --output "$scratch/readback.rc" --output-format rc
 for value in '"ProductName", "Kestro v1.0"' '"FileVersion", "1.00"' '"ProductVersion", "1.00"' \

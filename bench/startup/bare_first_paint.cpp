@@ -35,8 +35,9 @@ QWidget* plainControl(const kestro::ElementSpec& spec, QWidget* parent) {
         line->setFrameShape(QFrame::HLine);
         return line;
     }
+    default:  // kinds the main window does not use
+        return new QWidget(parent);
     }
-    return new QWidget(parent);
 }
 
 }  // namespace

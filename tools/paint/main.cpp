@@ -1,56 +1,45 @@
 // Paints the program's pictures into resources/. Run by hand (make pictures) after changing
 // a picture; its output is committed.
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
+#include <QImageWriter>
 #include <cstdio>
+
+#include "pictures.h"
 
 namespace {
 
-// The program icon: a white "K" on a rounded orange tile with a dark rim.
-QImage paintIcon(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    QLinearGradient tile(0, 0, 0, s);
-    tile.setColorAt(0, QColor(0xff, 0xa3, 0x3a));
-    tile.setColorAt(1, QColor(0xc8, 0x4b, 0x0c));
-    p.setPen(QPen(QColor(0x3a, 0x1a, 0x06), s / 24));
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(s / 32, s / 32, s - s / 16, s - s / 16), s / 6, s / 6);
-
-    QPainterPath k;
-    k.moveTo(0.28 * s, 0.20 * s);
-    k.lineTo(0.42 * s, 0.20 * s);
-    k.lineTo(0.42 * s, 0.45 * s);
-    k.lineTo(0.62 * s, 0.20 * s);
-    k.lineTo(0.78 * s, 0.20 * s);
-    k.lineTo(0.54 * s, 0.49 * s);
-    k.lineTo(0.80 * s, 0.80 * s);
-    k.lineTo(0.63 * s, 0.80 * s);
-    k.lineTo(0.42 * s, 0.55 * s);
-    k.lineTo(0.42 * s, 0.80 * s);
-    k.lineTo(0.28 * s, 0.80 * s);
-    k.closeSubpath();
-    p.setPen(QPen(QColor(0x3a, 0x1a, 0x06), s / 40));
-    p.setBrush(Qt::white);
-    p.drawPath(k);
-    return image;
+bool report(bool ok, const QString& path) {
+    if (ok)
+        std::printf("wrote %s\n", qPrintable(path));
+    else
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return ok;
 }
 
-bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
-    if (!image.save(path, format, quality)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("wrote %s\n", qPrintable(path));
-    return true;
+bool savePng(const QImage& image, const QString& path) {
+    return report(image.save(path, "PNG"), path);
+}
+
+// Baseline (not progressive) JFIF with three colour components: the writer's defaults for an
+// RGB image.
+bool saveJpeg(const QImage& image, const QString& path, int quality) {
+    QImageWriter writer(path, "jpeg");
+    writer.setQuality(quality);
+    writer.setProgressiveScanWrite(false);
+    writer.setOptimizedWrite(false);
+    return report(writer.write(image.convertToFormat(QImage::Format_RGB888)), path);
+}
+
+bool saveBytes(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                    file.flush();
+    return report(ok, path);
 }
 
 }  // namespace
@@ -58,6 +47,15 @@ bool save(const QImage& image, const QString& path, const char* format, int qual
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources"));
-    bool ok = save(paintIcon(64), out.filePath(QStringLiteral("kestro.png")), "PNG");
+    const auto path = [&out](const char* name) { return out.filePath(QString::fromLatin1(name)); };
+
+    bool ok = savePng(paint::paintIcon(64), path("kestro.png"));
+    ok = saveBytes(paint::iconFile({paint::paintIcon(16), paint::paintIcon(32),
+                                    paint::paintIcon(48)}),
+                   path("kestro.ico")) && ok;
+    const QImage logo = paint::paintLogo();
+    ok = saveJpeg(logo, path("logo.jpg"), 92) && ok;
+    ok = saveJpeg(logo.mirrored(true, false), path("logo-mirrored.jpg"), 92) && ok;
+    ok = saveJpeg(paint::paintScreenshot(), path("screenie.jpg"), 85) && ok;
     return ok ? 0 : 1;
 }

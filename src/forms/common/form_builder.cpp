@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +60,26 @@ QWidget* createElement(const ElementSpec& spec, QWidget* container, QButtonGroup
         auto* line = new QFrame(container);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    case ElementKind::Image: {
+        auto* image = new QLabel(container);
+        image->setPixmap(QPixmap(caption));
+        image->setScaledContents(true);
+        return image;
+    }
+    case ElementKind::PictureBox: {
+        auto* picture = new QLabel(container);
+        picture->setPixmap(QPixmap(caption));
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return picture;
+    }
+    case ElementKind::Line: {
+        auto* line = new QWidget(container);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, QColor(caption));
+        line->setPalette(palette);
+        line->setAutoFillBackground(true);
         return line;
     }
     }

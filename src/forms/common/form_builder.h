@@ -23,6 +23,11 @@ enum class ElementKind {
     TextBox,       // multi-line QPlainTextEdit with a vertical scroll bar
     Button,
     Separator,     // etched horizontal line
+    Image,         // a picture stretched to the rectangle; caption: the picture's resource path
+    PictureBox,    // a picture at its natural size from the top-left corner, cut at the edges;
+                   // caption: the picture's resource path
+    Line,          // a solid line filling the rectangle (its height is the line's thickness);
+                   // caption: the colour, "#rrggbb"
 };
 
 enum class Emphasis { Regular, Bold, BoldLarge };
@@ -31,7 +36,8 @@ struct ElementSpec {
     const char* name;
     ElementKind kind;
     const char* container;  // "" for the window's client area
-    const char* caption;    // "" when the window sets it from elsewhere
+    const char* caption;    // "" when the window sets it from elsewhere; for pictures and
+                            // lines see ElementKind
     TwipsRect rect;
     Emphasis emphasis = Emphasis::Regular;
 };

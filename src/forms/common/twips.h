@@ -8,9 +8,13 @@ namespace kestro {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// Rounds to the nearest pixel, halves away from zero, on both sides of 0 (an element may
+// begin above or left of its container).
 constexpr int twipsToPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
+static_assert(twipsToPixels(-60) == -4 && twipsToPixels(60) == 4 && twipsToPixels(7) == 0);
 
 // One element's place: left, top, width, height in twips, relative to its container.
 struct TwipsRect {

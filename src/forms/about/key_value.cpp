@@ -1,0 +1,94 @@
+#include "key_value.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace kestro {
+
+namespace {
+
+// Closes the key however the lookup ends, a thrown error included.
+class OpenKey {
+public:
+    explicit OpenKey(SettingsStore& store) : store_(store) {}
+    ~OpenKey() { store_.closeKey(handle); }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+
+    StoreKey handle = 0;
+
+private:
+    SettingsStore& store_;
+};
+
+// Upper-case hexadecimal digits without leading zeros; 0 gives "0".
+std::string hexDigits(unsigned value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), kDigits[value % 16]);
+        value /= 16;
+    } while (value != 0);
+    return digits;
+}
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string generalFormat(const std::string& text) {
+    if (text.size() < 3 || text[0] != '&' || (text[1] != 'h' && text[1] != 'H')) return text;
+    std::uint64_t number = 0;
+    for (std::size_t i = 2; i < text.size(); ++i) {
+        const int digit = hexDigitValue(text[i]);
+        if (digit < 0) return text;
+        number = number * 16 + static_cast<std::uint64_t>(digit);
+        if (number > 0xFFFFFFFFu) throw KeyValueError("number value does not fit 32 bits");
+    }
+    return std::to_string(number);
+}
+
+bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal) {
+    OpenKey key(store);
+    if (store.openKey(KeyRoot, KeyName, 0, kKeyAccess, key.handle) != kStoreOk) {
+        KeyVal.clear();
+        return false;
+    }
+
+    std::vector<char> buffer(kValueBufferSize, '\0');
+    std::uint32_t type = 0;
+    std::uint32_t size = kValueBufferSize;
+    if (store.queryValue(key.handle, SubKeyRef, type, buffer, size) != kStoreOk) {
+        KeyVal.clear();
+        return false;
+    }
+
+    // The last byte of the data tells whether the store kept a terminating zero. There is no
+    // last byte in an empty value: that is an error, not an empty text.
+    if (size == 0) throw KeyValueError("value has no data");
+    std::size_t length = std::min<std::size_t>(size, buffer.size());
+    if (buffer[length - 1] == '\0') --length;
+    const std::string data(buffer.data(), length);
+
+    switch (type) {
+    case kTextValue:
+        KeyVal = data;
+        break;
+    case kNumberValue:
+        for (auto byte = data.rbegin(); byte != data.rend(); ++byte)
+            KeyVal += hexDigits(static_cast<unsigned char>(*byte));
+        KeyVal = generalFormat("&h" + KeyVal);
+        break;
+    default:
+        break;  // a type the program does not read leaves the value as it was
+    }
+    return true;
+}
+
+}  // namespace kestro

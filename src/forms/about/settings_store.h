@@ -1,0 +1,56 @@
+#pragma once
+// The platform's settings store as the system-information lookup sees it: three calls with
+// the registry's meaning (open a key, read one value, close the key). Standard C++ only.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace kestro {
+
+// A root of the store as the program passes it: a signed 32-bit handle.
+using StoreRoot = std::int32_t;
+// An open key; 0 is "no key".
+using StoreKey = std::uintptr_t;
+
+// The machine-wide root (HKEY_LOCAL_MACHINE).
+inline constexpr StoreRoot kLocalMachine = static_cast<StoreRoot>(0x80000002u);
+// Query value, set value, create sub-key, enumerate sub-keys, notify, create link and read
+// control: what the lookup asks for when it opens a key.
+inline constexpr std::uint32_t kKeyAccess = 0x2003F;
+
+// The store's answers. 0 is success; everything else the lookup treats as "not found".
+inline constexpr std::int32_t kStoreOk = 0;
+inline constexpr std::int32_t kStoreNotFound = 2;   // no such key or value
+inline constexpr std::int32_t kStoreMoreData = 234;  // the value does not fit the buffer
+
+// Value types.
+inline constexpr std::uint32_t kTextValue = 1;    // zero-terminated text
+inline constexpr std::uint32_t kNumberValue = 4;  // 32-bit number, least significant byte first
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // Opens `keyName` under `root`. On success returns kStoreOk and sets `key`; otherwise
+    // leaves `key` as it is.
+    virtual std::int32_t openKey(StoreRoot root, const std::string& keyName,
+                                 std::uint32_t options, std::uint32_t access, StoreKey& key) = 0;
+
+    // Reads the value `valueName` of an open key into `buffer`. On entry `size` is the
+    // buffer's size; on success it is the length of the data in bytes (a terminating zero
+    // byte included where the store keeps one) and `type` the value's type.
+    virtual std::int32_t queryValue(StoreKey key, const std::string& valueName,
+                                    std::uint32_t& type, std::span<char> buffer,
+                                    std::uint32_t& size) = 0;
+
+    // Closes a key; called also with 0 after a failed open. The result means nothing.
+    virtual std::int32_t closeKey(StoreKey key) = 0;
+};
+
+// The store of the platform the program runs on: the Windows registry on Windows; elsewhere
+// a stand-in that knows only where the system-information program is (see path_store.h).
+std::unique_ptr<SettingsStore> makePlatformSettingsStore();
+
+}  // namespace kestro

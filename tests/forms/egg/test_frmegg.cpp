@@ -1,0 +1,64 @@
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QToolTip>
+#include <QtTest>
+
+#include "forms/common/pictures.h"
+#include "forms/egg/frmegg.h"
+
+using namespace kestro;
+
+class FrmEggTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowShowsTheScreenshotCutAtTheTop() {
+        frmEgg egg;
+        egg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&egg));
+        QCOMPARE(egg.windowTitle(), QStringLiteral("cl_FlushEntityPacket"));
+        QCOMPARE(egg.size(), QSize(638, 472));
+        QCOMPARE(egg.minimumSize(), egg.maximumSize());
+        QVERIFY(!egg.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(egg.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        const QPoint screenCentre = egg.screen()->availableGeometry().center();
+        // Centred before the frame is known: off by at most the frame's width.
+        const QPoint offCentre = egg.frameGeometry().center() - screenCentre;
+        QVERIFY(std::abs(offCentre.x()) <= 4 && std::abs(offCentre.y()) <= 4);
+
+        // The box is the window's only control and starts four pixels above the client area.
+        const QList<QWidget*> controls = egg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(controls.size(), 1);
+        auto* box = qobject_cast<QLabel*>(egg.element(QStringLiteral("picScreenie")));
+        QVERIFY(box);
+        QCOMPARE(box->geometry(), QRect(0, -4, 641, 481));
+        QCOMPARE(box->pixmap().size(), QSize(640, 480));
+        QVERIFY(!box->hasScaledContents());
+
+        // What shows is the picture at natural size from its fifth row on.
+        const QImage shown = egg.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture =
+            QImage(QString::fromLatin1(pictures::kScreenshot)).convertToFormat(QImage::Format_RGB32);
+        for (const QPoint at : {QPoint(0, 0), QPoint(320, 200), QPoint(637, 471), QPoint(10, 460)})
+            QCOMPARE(shown.pixel(at), picture.pixel(at + QPoint(0, 4)));
+    }
+
+    void pictureHasItsTooltip() {
+        frmEgg egg;
+        egg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&egg));
+        QWidget* box = egg.element(QStringLiteral("picScreenie"));
+        QCOMPARE(box->toolTip(), QStringLiteral("You Found An Easter Egg!"));
+        const QPoint at(300, 200);
+        QHelpEvent help(QEvent::ToolTip, at, box->mapToGlobal(at));
+        QApplication::sendEvent(box, &help);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("You Found An Easter Egg!"));
+        QToolTip::hideText();
+    }
+};
+
+QTEST_MAIN(FrmEggTest)
+#include "test_frmegg.moc"
