@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 namespace kestro {
 
@@ -66,6 +67,20 @@ QWidget* createElement(const ElementSpec& spec, QWidget* container, QButtonGroup
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
         return line;
+    }
+    case ElementKind::FolderList: {
+        // A chain of folders, each inside the one before, with the sub-folders of the last:
+        // the window fills it; nothing in it folds away.
+        auto* list = new QTreeWidget(container);
+        list->setColumnCount(1);
+        list->setHeaderHidden(true);
+        list->setRootIsDecorated(false);
+        list->setItemsExpandable(false);
+        list->setExpandsOnDoubleClick(false);
+        list->setUniformRowHeights(true);
+        list->setIndentation(10);
+        list->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
+        return list;
     }
     }
     return nullptr;

@@ -23,6 +23,7 @@ enum class ElementKind {
     TextBox,       // multi-line QPlainTextEdit with a vertical scroll bar
     Button,
     Separator,     // etched horizontal line
+    FolderList,    // QTreeWidget of one column without header, every level shown open
 };
 
 enum class Emphasis { Regular, Bold, BoldLarge };
