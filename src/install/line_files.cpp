@@ -16,8 +16,11 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 std::error_code writeLine(File& file, std::string_view text) {
-    if (std::error_code error = file.write(text)) return error;
-    if (std::error_code error = file.write(kLineEnd)) return error;
+    // One write for the text and its line end.
+    std::string line;
+    line.reserve(text.size() + kLineEnd.size());
+    line.append(text).append(kLineEnd);
+    if (std::error_code error = file.write(line)) return error;
     return file.close();
 }
 
@@ -37,16 +40,12 @@ std::error_code createSibling(const fs::path& target, File& file, fs::path& name
 
 // Writes the new contents beside `target` and renames them over it, giving them the
 // permissions of the file they replace.
-std::error_code replaceWhole(const fs::path& target, std::optional<fs::perms> permissions,
+std::error_code replaceWhole(const fs::path& target, std::optional<unsigned> permissions,
                              std::string_view text) {
     File staged;
     fs::path stagedName;
     if (std::error_code error = createSibling(target, staged, stagedName)) return error;
-    if (permissions) {
-        // Where this fails the new file keeps the permissions the system gave it.
-        std::error_code ignored;
-        fs::permissions(stagedName, *permissions, ignored);
-    }
+    if (permissions) staged.setPermissions(*permissions);
     std::error_code error = writeLine(staged, text);
     if (!error) fs::rename(stagedName, target, error);
     if (error) {
@@ -77,15 +76,14 @@ std::error_code writeLineReplacing(const fs::path& file, std::string_view text) 
 
     // A device or a pipe has no contents to replace: the line goes straight to it.
     if (!existing.isRegular()) return writeLine(existing, text);
+    const std::optional<unsigned> permissions = existing.permissions();
     existing = File{};
 
     // Replace the file itself, not a link that leads to it.
     fs::path target = file;
     if (fs::is_symlink(fs::symlink_status(file, error))) target = fs::canonical(file, error);
     if (error) return error;
-    const fs::file_status status = fs::status(target, error);
-    if (error) return error;
-    return replaceWhole(target, status.permissions(), text);
+    return replaceWhole(target, permissions, text);
 }
 
 std::error_code appendLine(const fs::path& file, std::string_view text) {

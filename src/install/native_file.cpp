@@ -138,6 +138,22 @@ std::optional<char> File::lastByte() const {
     return byte;
 }
 
+std::optional<unsigned> File::permissions() const {
+#ifdef _WIN32
+    return std::nullopt;
+#else
+    FileStat stat{};
+    if (fd_ < 0 || statFd(fd_, stat) != 0) return std::nullopt;
+    return unsigned(stat.st_mode & 07777);
+#endif
+}
+
+void File::setPermissions([[maybe_unused]] unsigned bits) const {
+#ifndef _WIN32
+    if (permissions() != bits) (void)::fchmod(fd_, mode_t(bits));
+#endif
+}
+
 unsigned long processId() {
 #ifdef _WIN32
     return static_cast<unsigned long>(::_getpid());

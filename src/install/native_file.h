@@ -39,6 +39,12 @@ public:
     bool isRegular() const;
     // The last byte of a regular, readable, non-empty file; nothing otherwise.
     std::optional<char> lastByte() const;
+    // The permission bits, on systems that have them (not Windows, where a file that may not
+    // be written is never opened for writing in the first place).
+    std::optional<unsigned> permissions() const;
+    // Sets the permission bits unless they already are so. A failure leaves the bits the
+    // system gave the file.
+    void setPermissions(unsigned bits) const;
 
 private:
     int fd_ = -1;
