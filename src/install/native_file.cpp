@@ -24,7 +24,7 @@ std::error_code lastError() { return {errno, std::generic_category()}; }
 #ifdef _WIN32
 using FileStat = struct _stat64;
 constexpr int kWrite = _O_WRONLY, kReadWrite = _O_RDWR, kCreate = _O_CREAT,
-              kExclusive = _O_EXCL, kTruncate = _O_TRUNC, kAppend = _O_APPEND;
+              kExclusive = _O_EXCL, kTruncate = _O_TRUNC, kAppend = _O_APPEND, kNoWait = 0;
 
 int openPath(const std::filesystem::path& path, int flags) {
     // Binary mode: text mode would turn every "\r\n" written into "\r\r\n".
@@ -42,7 +42,8 @@ bool isRegularMode(unsigned mode) { return (mode & _S_IFMT) == _S_IFREG; }
 #else
 using FileStat = struct stat;
 constexpr int kWrite = O_WRONLY, kReadWrite = O_RDWR, kCreate = O_CREAT,
-              kExclusive = O_EXCL, kTruncate = O_TRUNC, kAppend = O_APPEND;
+              kExclusive = O_EXCL, kTruncate = O_TRUNC, kAppend = O_APPEND,
+              kNoWait = O_NONBLOCK;
 
 int openPath(const std::filesystem::path& path, int flags) {
     int fd;
@@ -85,7 +86,8 @@ std::error_code File::open(const std::filesystem::path& path, OpenFor purpose) {
     readable_ = false;
     switch (purpose) {
     case OpenFor::WritingExisting:
-        fd_ = openPath(path, kWrite);
+        // A pipe that nobody reads fails at once instead of holding the program.
+        fd_ = openPath(path, kWrite | kNoWait);
         break;
     case OpenFor::CreatingNew:
         fd_ = openPath(path, kWrite | kCreate | kExclusive);

@@ -94,21 +94,6 @@ private slots:
         QCOMPARE(rootHolding(folder, roots), root);
     }
 
-    void aDrivesCurrentFolder() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString drive = QDir(dir.path()).canonicalPath();
-        QVERIFY(QDir(drive).mkdir(QStringLiteral("sub")));
-        const QString saved = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(drive + "/sub"));
-        const QStringList roots{"/", drive};
-        const QString onDrive = driveCurrentFolder(drive, roots);
-        const QString onRoot = driveCurrentFolder(QStringLiteral("/"), roots);
-        QVERIFY(QDir::setCurrent(saved));
-        QCOMPARE(onDrive, drive + "/sub");  // the process works on that drive
-        QCOMPARE(onRoot, QStringLiteral("/"));  // nothing recorded for this one
-    }
-
     void mountedRootsWithTheRootFirst() {
         const QStringList roots = driveRoots();
         QVERIFY(!roots.isEmpty());
