@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 namespace kestro {
 
@@ -81,6 +82,20 @@ QWidget* createElement(const ElementSpec& spec, QWidget* container, QButtonGroup
         line->setPalette(palette);
         line->setAutoFillBackground(true);
         return line;
+    }
+    case ElementKind::FolderList: {
+        // A chain of folders, each inside the one before, with the sub-folders of the last:
+        // the window fills it; nothing in it folds away.
+        auto* list = new QTreeWidget(container);
+        list->setColumnCount(1);
+        list->setHeaderHidden(true);
+        list->setRootIsDecorated(false);
+        list->setItemsExpandable(false);
+        list->setExpandsOnDoubleClick(false);
+        list->setUniformRowHeights(true);
+        list->setIndentation(10);
+        list->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
+        return list;
     }
     }
     return nullptr;

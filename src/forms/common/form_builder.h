@@ -28,6 +28,7 @@ enum class ElementKind {
                    // caption: the picture's resource path
     Line,          // a solid line filling the rectangle (its height is the line's thickness);
                    // caption: the colour, "#rrggbb"
+    FolderList,    // QTreeWidget of one column without header, every level shown open
 };
 
 enum class Emphasis { Regular, Bold, BoldLarge };

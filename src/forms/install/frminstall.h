@@ -6,6 +6,11 @@
 #include <functional>
 #include <optional>
 
+#include "forms/common/form_builder.h"
+#include "install/install_table.h"
+
+class QLineEdit;
+
 namespace kestro {
 
 class frmInstall : public QWidget {
@@ -17,8 +22,32 @@ public:
     explicit frmInstall(std::function<std::optional<QString>()> resultText,
                         QWidget* parent = nullptr);
 
+    QWidget* element(const QString& name) const { return elements_.value(name); }
+    template <class T>
+    T* element(const QString& name) const {
+        return qobject_cast<T*>(element(name));
+    }
+
+    // Replaces the whole path field (the browser's way in).
+    void setGameDirectory(const QString& path);
+
+public slots:
+    void cmdSave_Click();
+    void cmdCancel_Click();
+    void cmdBrowse_Click();
+
 private:
+    TickedRows tickedRows() const;
+
     std::function<std::optional<QString>()> resultText_;
+    ElementMap elements_;
+    QLineEdit* txtFileName_ = nullptr;
 };
+
+// The messages of "Install".
+extern const char* const kInstalledMessage;
+extern const char* const kModsNotFoundMessage;
+extern const char* const kCannotInstallTitle;
+extern const char* const kNoConfigMessage;
 
 }  // namespace kestro

@@ -1,0 +1,81 @@
+// InstallConfig into all eight mods against the least any installer must do: for each mod,
+// open kestro.cfg (create or truncate), write, close, then open autoexec.cfg for appending,
+// write, close, with the paths built beforehand. What InstallConfig adds: the check that an
+// existing kestro.cfg may be written, the new file renamed over the old one, and the look at
+// autoexec.cfg's last byte.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "config/generator.h"
+#include "config/option_set.h"
+#include "install/install_config.h"
+#include "install/install_table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A game directory with every mod directory, removed again at the end.
+class GameDirectory {
+public:
+    GameDirectory() {
+        std::random_device random;
+        do path_ = fs::temp_directory_path() / ("kestro-bench-" + std::to_string(random()));
+        while (!fs::create_directory(path_));
+        for (const kestro::InstallRow& row : kestro::kInstallTable)
+            fs::create_directory(path_ / row.modDirectory);
+    }
+    ~GameDirectory() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+void writeOrAbort(int fd, const std::string& bytes, benchmark::State& state) {
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size()) ||
+        ::close(fd) != 0)
+        state.SkipWithError("plain write failed");
+}
+
+void BM_InstallConfigAllMods(benchmark::State& state) {
+    const GameDirectory game;
+    const std::string text = kestro::generateConfig(kestro::startupOptionSet());
+    kestro::TickedRows all;
+    all.fill(true);
+    for (auto _ : state) {
+        if (!kestro::InstallConfig(game.path(), all, text).succeeded())
+            state.SkipWithError("install failed");
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * 8 * int64_t(text.size() + 2 + 17));
+}
+BENCHMARK(BM_InstallConfigAllMods);
+
+void BM_PlainWritesAllMods(benchmark::State& state) {
+    const GameDirectory game;
+    const std::string config = kestro::generateConfig(kestro::startupOptionSet()) + "\r\n";
+    const std::string exec = "exec kestro.cfg\r\n";
+    std::vector<std::string> configPaths, autoexecPaths;
+    for (const kestro::InstallRow& row : kestro::kInstallTable) {
+        configPaths.push_back((game.path() / row.modDirectory / "kestro.cfg").string());
+        autoexecPaths.push_back((game.path() / row.modDirectory / "autoexec.cfg").string());
+    }
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < configPaths.size(); ++i) {
+            writeOrAbort(::open(configPaths[i].c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666),
+                         config, state);
+            writeOrAbort(::open(autoexecPaths[i].c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666),
+                         exec, state);
+        }
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * 8 * int64_t(config.size() + exec.size()));
+}
+BENCHMARK(BM_PlainWritesAllMods);
+
+}  // namespace

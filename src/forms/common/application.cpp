@@ -1,0 +1,25 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "config/product.h"
+#include "pictures.h"
+
+namespace kestro {
+
+void setUpApplication() {
+    // The facts the executable's version block carries on Windows: internal name and version.
+    // No display name: on X11 Qt appends it to every window title ("About Kestro v1.0a —
+    // Kestro v1.0"), and each window's caption must read exactly as designed.
+    QApplication::setApplicationName(QStringLiteral("kestro"));
+    QApplication::setApplicationVersion(QString::fromLatin1(product::kVersion.data(),
+                                                            qsizetype(product::kVersion.size())));
+    // Ties the windows to the installed desktop entry (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));
+    pictures::load();
+    // Every window shows the program icon, the main window's title bar included.
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(pictures::kIcon)));
+}
+
+}  // namespace kestro

@@ -1,0 +1,33 @@
+#include "install_input.h"
+
+#include <QFile>
+#include <QStringView>
+
+namespace kestro {
+
+std::string toLatin1Bytes(const QString& text) {
+    std::string bytes;
+    bytes.reserve(std::size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() <= 0xFF) {
+            bytes += char(c.unicode());
+            continue;
+        }
+        bytes += '?';
+        // The second half of a pair is the same character.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
+    }
+    return bytes;
+}
+
+std::filesystem::path toGameDirectory(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    // The file-name encoding of this system (UTF-8 here).
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+}  // namespace kestro

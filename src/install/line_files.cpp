@@ -1,0 +1,99 @@
+#include "line_files.h"
+
+#include <optional>
+#include <string>
+
+#include "native_file.h"
+
+namespace kestro {
+
+namespace fs = std::filesystem;
+using native::File;
+using native::OpenFor;
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::error_code writeLine(File& file, std::string_view text) {
+    // One write for the text and its line end.
+    std::string line;
+    line.reserve(text.size() + kLineEnd.size());
+    line.append(text).append(kLineEnd);
+    if (std::error_code error = file.write(line)) return error;
+    return file.close();
+}
+
+// A name beside `target` that no other file has yet, opened as a new file.
+std::error_code createSibling(const fs::path& target, File& file, fs::path& name) {
+    const fs::path::string_type base = target.native();
+    const std::string suffixBase = "." + std::to_string(native::processId()) + ".";
+    std::error_code error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string suffix = suffixBase + std::to_string(attempt) + ".tmp";
+        name = fs::path(base + fs::path::string_type(suffix.begin(), suffix.end()));
+        error = file.open(name, OpenFor::CreatingNew);
+        if (error != std::errc::file_exists) return error;
+    }
+    return error;
+}
+
+// Writes the new contents beside `target` and renames them over it, giving them the
+// permissions of the file they replace.
+std::error_code replaceWhole(const fs::path& target, std::optional<unsigned> permissions,
+                             std::string_view text) {
+    File staged;
+    fs::path stagedName;
+    if (std::error_code error = createSibling(target, staged, stagedName)) return error;
+    if (permissions) staged.setPermissions(*permissions);
+    std::error_code error = writeLine(staged, text);
+    if (!error) fs::rename(stagedName, target, error);
+    if (error) {
+        staged = File{};  // closed before removal: Windows removes no open file
+        std::error_code ignored;
+        fs::remove(stagedName, ignored);
+    }
+    return error;
+}
+
+}  // namespace
+
+std::error_code writeLineReplacing(const fs::path& file, std::string_view text) {
+    // Opening the file as it is tells whether it exists and whether we may write it.
+    File existing;
+    std::error_code error = existing.open(file, OpenFor::WritingExisting);
+    if (error == std::errc::no_such_file_or_directory) {
+        std::error_code ignored;
+        if (fs::is_symlink(fs::symlink_status(file, ignored))) {
+            // A link to a file that does not exist yet: create that file, as the link asks.
+            if ((error = existing.open(file, OpenFor::Replacing))) return error;
+            return writeLine(existing, text);
+        }
+        // No file yet (or no directory, which creating the new file then reports).
+        return replaceWhole(file, std::nullopt, text);
+    }
+    if (error) return error;  // for example a directory, or a file we may not write
+
+    // A device or a pipe has no contents to replace: the line goes straight to it.
+    if (!existing.isRegular()) return writeLine(existing, text);
+    const std::optional<unsigned> permissions = existing.permissions();
+    existing = File{};
+
+    // Replace the file itself, not a link that leads to it.
+    fs::path target = file;
+    if (fs::is_symlink(fs::symlink_status(file, error))) target = fs::canonical(file, error);
+    if (error) return error;
+    return replaceWhole(target, permissions, text);
+}
+
+std::error_code appendLine(const fs::path& file, std::string_view text) {
+    File target;
+    if (std::error_code error = target.open(file, OpenFor::Appending)) return error;
+    const std::optional<char> last = target.lastByte();
+    if (last && *last != '\n') {
+        if (std::error_code error = target.write(kLineEnd)) return error;
+    }
+    return writeLine(target, text);
+}
+
+}  // namespace kestro

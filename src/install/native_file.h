@@ -1,0 +1,57 @@
+#pragma once
+// A file opened by path with the system's own calls, always in binary mode: what is written
+// is exactly the bytes given (no line-end translation), and every failure of open, write or
+// close is seen by the caller instead of vanishing in a stream's state.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+namespace kestro::native {
+
+enum class OpenFor {
+    WritingExisting,  // an existing file for writing; neither created nor truncated
+    CreatingNew,      // a new file; fails when the name is taken
+    Replacing,        // for writing, created when missing, emptied when present
+    Appending,        // created when missing; every write goes to the end. Also opened for
+                      // reading where the system allows it, for lastByte().
+};
+
+class File {
+public:
+    File() = default;
+    // Closes a file that is still open, ignoring the outcome: only error paths get here.
+    ~File();
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    std::error_code open(const std::filesystem::path& path, OpenFor purpose);
+    // Writes all of `bytes`, however many calls the system needs.
+    std::error_code write(std::string_view bytes);
+    // The system may report here that data it held back could not be written.
+    std::error_code close();
+
+    bool isOpen() const { return fd_ >= 0; }
+    // Whether this is a regular file (not a directory, device or pipe).
+    bool isRegular() const;
+    // The last byte of a regular, readable, non-empty file; nothing otherwise.
+    std::optional<char> lastByte() const;
+    // The permission bits, on systems that have them (not Windows, where a file that may not
+    // be written is never opened for writing in the first place).
+    std::optional<unsigned> permissions() const;
+    // Sets the permission bits unless they already are so. A failure leaves the bits the
+    // system gave the file.
+    void setPermissions(unsigned bits) const;
+
+private:
+    int fd_ = -1;
+    bool readable_ = false;
+};
+
+// This process's id: part of names that no other running copy of the program picks.
+unsigned long processId();
+
+}  // namespace kestro::native
