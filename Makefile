@@ -77,11 +77,13 @@ check-static: build
 	  --inline-suppr --error-exitcode=1 --quiet --suppress=missingIncludeSystem -j $(JOBS) src
 	@echo "cppcheck: no findings"
 
-# The window-free core cross-built for Windows and tested under Wine.
+# The window-free core cross-built for Windows and tested under Wine. Built without
+# optimisation: the check is about Windows semantics, and g++ 12 reports false -Wrestrict and
+# -Wmaybe-uninitialized findings in libstdc++'s string code when optimising for MinGW.
 test-windows:
 	@tools/install-deps.sh $(WIN_PACKAGES)
 	@cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DKESTRO_BUILD_GUI=OFF -DKESTRO_BUILD_BENCH=OFF >/dev/null
+	  -DCMAKE_BUILD_TYPE=Debug -DKESTRO_BUILD_GUI=OFF -DKESTRO_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@tools/wine-ctest.sh $(WIN_BUILD)
 

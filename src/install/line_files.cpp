@@ -27,7 +27,10 @@ std::error_code writeLine(File& file, std::string_view text) {
 // A name beside `target` that no other file has yet, opened as a new file.
 std::error_code createSibling(const fs::path& target, File& file, fs::path& name) {
     const fs::path::string_type base = target.native();
-    const std::string suffixBase = "." + std::to_string(native::processId()) + ".";
+    // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
+    std::string suffixBase(1, '.');
+    suffixBase += std::to_string(native::processId());
+    suffixBase += '.';
     std::error_code error;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string suffix = suffixBase + std::to_string(attempt) + ".tmp";

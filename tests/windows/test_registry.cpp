@@ -1,0 +1,91 @@
+// The settings-store lookup against the real Windows registry, seeded by seed-registry.sh
+// (run under Wine by `make test-windows`).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "forms/about/key_value.h"
+#include "forms/about/sys_info.h"
+
+namespace kestro {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kTestKey = "SOFTWARE\\KestroTest";
+
+TEST(Registry, GetKeyValueReadsSeededValues) {
+    const auto store = makePlatformSettingsStore();
+    std::string value;
+
+    EXPECT_TRUE(GetKeyValue(*store, kLocalMachine, kTestKey, "Text", value));
+    EXPECT_EQ(value, "C:\\Tools\\info.exe");  // the terminating zero is cut
+
+    value.clear();
+    EXPECT_TRUE(GetKeyValue(*store, kLocalMachine, kTestKey, "Number", value));
+    EXPECT_EQ(value, "291");  // bytes 03 02 01 00: "&h123"
+
+    value = "kept";
+    EXPECT_TRUE(GetKeyValue(*store, kLocalMachine, kTestKey, "Binary", value));
+    EXPECT_EQ(value, "kept");  // a type the lookup does not read leaves the value alone
+
+    value = "old";
+    EXPECT_FALSE(GetKeyValue(*store, kLocalMachine, kTestKey, "Long", value));  // over 1024
+    EXPECT_EQ(value, "");
+    value = "old";
+    EXPECT_FALSE(GetKeyValue(*store, kLocalMachine, kTestKey, "Missing", value));
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(GetKeyValue(*store, kLocalMachine, "SOFTWARE\\KestroNoSuchKey", "Text", value));
+}
+
+struct Launch {
+    std::vector<std::string> started;
+    std::vector<std::string> messages;
+    SysInfoServices services(SettingsStore& store) {
+        return {&store,
+                [](const std::string& path) { return fs::is_regular_file(fs::path(path)); },
+                [this](const std::string& path) {
+                    started.push_back(path);
+                    return true;
+                },
+                [this](std::string_view text) { messages.emplace_back(text); }};
+    }
+};
+
+TEST(Registry, StartSysInfoFindsTheProgramThroughBothEntries) {
+    const auto store = makePlatformSettingsStore();
+
+    // The "PATH" entry names the program itself; it is started without a file test.
+    Launch first;
+    StartSysInfo(first.services(*store));
+    EXPECT_EQ(first.started, std::vector<std::string>{"C:\\kestro-test\\sysinfo.exe"});
+    EXPECT_TRUE(first.messages.empty());
+
+    // Without it, MSINFO32.EXE in the "MSINFO" directory, once the file is there.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", 0,
+                            KEY_SET_VALUE, &key),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteValueA(key, "PATH"), ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    Launch withoutFile;
+    StartSysInfo(withoutFile.services(*store));
+    EXPECT_TRUE(withoutFile.started.empty());
+    EXPECT_EQ(withoutFile.messages, std::vector<std::string>{std::string(kSysInfoUnavailable)});
+
+    fs::create_directories("C:\\kestro-test\\msinfo");
+    std::ofstream("C:\\kestro-test\\msinfo\\MSINFO32.EXE", std::ios::binary) << "MZ";
+    Launch withFile;
+    StartSysInfo(withFile.services(*store));
+    EXPECT_EQ(withFile.started, std::vector<std::string>{"C:\\kestro-test\\msinfo\\MSINFO32.EXE"});
+    EXPECT_TRUE(withFile.messages.empty());
+}
+
+}  // namespace
+}  // namespace kestro
