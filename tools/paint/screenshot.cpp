@@ -471,7 +471,7 @@ void paintChat(QPainter& p) {
     };
     const Line lines[] = {
         {QStringLiteral("Sprocket :"), QStringLiteral(" the dispensers merged!!")},
-        {QStringLiteral("Gearbox Greg :"), QStringLiteral(" lol wtf our dispensers merged again")},
+        {QStringLiteral("Tinker Tom :"), QStringLiteral(" lol wtf our dispensers merged again")},
     };
     qreal y = 352;
     for (const Line& line : lines) {
