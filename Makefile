@@ -9,7 +9,7 @@ CHECK_PACKAGES := clang-tidy cppcheck
 # Sanitizer runs halt on the first report; the monkey test runs longer there.
 SANITIZER_ENV  := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-                  KESTRO_MONKEY_ACTIONS=$${KESTRO_MONKEY_ACTIONS:-5000}
+                  KESTRO_MONKEY_ACTIONS=$${KESTRO_MONKEY_ACTIONS:-20000}
 
 WIN_BUILD      ?= build-windows
 WIN_PACKAGES   := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest

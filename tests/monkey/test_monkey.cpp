@@ -3,7 +3,7 @@
 // and the shortest action list found that still reproduces it.
 //
 // Settings (environment): KESTRO_MONKEY_SEED (default 20261206), KESTRO_MONKEY_ACTIONS
-// (default 1000; `make check` runs 5000 under the sanitizers).
+// (default 1000; `make check` runs 20000 under the sanitizers).
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -104,7 +104,7 @@ const char* const kMods[][2] = {{"chkAction", "action"},     {"chkCStrike", "cst
                                 {"chkFirearms", "firearms"}, {"chkFLF", "frontline"},
                                 {"chkValve", "valve"},       {"chkTFC", "tfc"}};
 // Mod directories present in the monkey's game directory; the others are missing.
-const QStringList kPresentMods{"cstrike", "dmc", "valve", "tfc"};
+const QStringList kPresentMods{"cstrike", "dod", "dmc", "frontline", "valve", "tfc"};
 
 QByteArray readFile(const QString& path) {
     QFile f(path);
@@ -342,10 +342,17 @@ private:
         const bool success = std::any_of(messages_.begin(), messages_.end(), [](const Message& m) {
             return m.text == QLatin1String("Installion Complete! Enjoy!");
         });
-        if (!success) {
-            installFailure_.reset();
-            return;
+        ++(success ? stats_.installsSucceeded : stats_.installsFailed);
+        const bool allPresent = std::all_of(ticked.begin(), ticked.end(), [](const QString& mod) {
+            return kPresentMods.contains(mod);
+        });
+        const bool soundInstall = mainAlive && allPresent &&
+                                  (path == gameDir() || path == gameDir() + QLatin1Char('/'));
+        if (soundInstall && !success) {
+            installFailure_ = QStringLiteral("install into %1 of %2 reported a failure")
+                                  .arg(path, ticked.join(QLatin1Char(',')));
         }
+        if (!success) return;
         QString dir = path;
         if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
         for (const QString& mod : ticked) {
@@ -364,6 +371,7 @@ private:
         if (installFailure_) return std::exchange(installFailure_, std::nullopt);
 
         QHash<QString, int> kinds;
+        for (QWidget* w : ourWindows()) stats_.windowsSeen.insert(w->objectName());
         for (QWidget* w : ourWindows())
             if (++kinds[w->objectName()] > 1) return QStringLiteral("two %1 windows").arg(w->objectName());
 
@@ -389,6 +397,17 @@ private:
         return std::nullopt;
     }
 
+public:
+    // What the run reached, for the log: a monkey that never gets anywhere proves nothing.
+    struct Stats {
+        int installsSucceeded = 0;
+        int installsFailed = 0;
+        QSet<QString> windowsSeen;
+    };
+    const Stats& stats() const { return stats_; }
+
+private:
+    Stats stats_;
     QString root_;
     QPointer<frmStart> main_;
     QList<Message> messages_;
@@ -401,11 +420,13 @@ struct Failure {
     QString what;
 };
 
-std::optional<Failure> run(const std::vector<Step>& steps, const QString& root) {
+std::optional<Failure> run(const std::vector<Step>& steps, const QString& root,
+                           Session::Stats* stats = nullptr) {
     Session session(root);
     for (int i = 0; i < static_cast<int>(steps.size()); ++i) {
         if (auto what = session.perform(steps[static_cast<std::size_t>(i)])) return Failure{i, *what};
     }
+    if (stats) *stats = session.stats();
     return std::nullopt;
 }
 
@@ -464,8 +485,14 @@ private slots:
         const std::vector<Step> steps = drawSteps(seed, count);
         QElapsedTimer clock;
         clock.start();
-        const std::optional<Failure> failure = run(steps, root);
-        qInfo("monkey: %d actions from seed %u in %lld ms", count, seed, clock.elapsed());
+        Session::Stats stats;
+        const std::optional<Failure> failure = run(steps, root, &stats);
+        QStringList windows(stats.windowsSeen.begin(), stats.windowsSeen.end());
+        windows.sort();
+        qInfo("monkey: %d actions from seed %u in %lld ms; installs %d succeeded, %d failed; "
+              "windows seen: %s",
+              count, seed, clock.elapsed(), stats.installsSucceeded, stats.installsFailed,
+              qPrintable(windows.join(QLatin1Char(' '))));
         if (failure) {
             const std::vector<Step> shortest = shrink(steps, failure->step, root);
             QString list;
