@@ -26,7 +26,7 @@ std::error_code writeLine(File& file, std::string_view text) {
 
 // A name beside `target` that no other file has yet, opened as a new file.
 std::error_code createSibling(const fs::path& target, File& file, fs::path& name) {
-    const fs::path::string_type base = target.native();
+    const fs::path::string_type& base = target.native();
     // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
     std::string suffixBase(1, '.');
     suffixBase += std::to_string(native::processId());

@@ -87,6 +87,8 @@ std::error_code File::open(const std::filesystem::path& path, OpenFor purpose) {
     switch (purpose) {
     case OpenFor::WritingExisting:
         // A pipe that nobody reads fails at once instead of holding the program.
+        // kNoWait is 0 on Windows, which has no non-blocking open.
+        // cppcheck-suppress badBitmaskCheck
         fd_ = openPath(path, kWrite | kNoWait);
         break;
     case OpenFor::CreatingNew:

@@ -35,7 +35,7 @@ bool isExecutableFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-PathProgramStore::PathProgramStore(std::string searchPath,
+PathProgramStore::PathProgramStore(const std::string& searchPath,
                                    std::span<const std::string_view> programs)
     : programs_(programs.begin(), programs.end()) {
     std::size_t start = 0;

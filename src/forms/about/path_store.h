@@ -25,7 +25,7 @@ class PathProgramStore : public SettingsStore {
 public:
     // `searchPath`: directories separated by ':' (empty entries are skipped, never read as
     // the current directory). `programs`: the names looked for, in order of preference.
-    PathProgramStore(std::string searchPath, std::span<const std::string_view> programs);
+    PathProgramStore(const std::string& searchPath, std::span<const std::string_view> programs);
 
     std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
                          std::uint32_t access, StoreKey& key) override;

@@ -73,7 +73,7 @@ QString nativeFolderPath(const QString& folder) { return QDir::toNativeSeparator
 
 QString cleanFolder(const QString& path) {
     QString clean = QDir::cleanPath(QDir(path).absolutePath());
-    const QString root = folderRoot(clean);
+    QString root = folderRoot(clean);
     // A drive root comes back as "C:" from some calls; roots always keep their separator.
     if (clean.size() < root.size()) return root;
     // Above the root is the root.
