@@ -18,10 +18,10 @@
 
 namespace {
 
-QWidget* plainControl(const kestro::ElementSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromLatin1(spec.name);
+QWidget* plainControl(const kestro::ElementSpec& row, QWidget* parent) {
+    const QString caption = QString::fromLatin1(row.name);
     using K = kestro::ElementKind;
-    switch (spec.kind) {
+    switch (row.kind) {
     case K::Frame: return new QGroupBox(caption, parent);
     case K::Label: return new QLabel(caption, parent);
     case K::CheckBox: return new QCheckBox(caption, parent);
@@ -47,11 +47,11 @@ int main(int argc, char* argv[]) {
     auto* window = new QWidget;
     window->resize(kestro::twipsSize(kestro::kStartClientWidth, kestro::kStartClientHeight));
     QHash<QString, QWidget*> byName;
-    for (const kestro::ElementSpec& spec : kestro::startLayout()) {
-        QWidget* parent = *spec.container ? byName.value(QString::fromLatin1(spec.container)) : window;
-        QWidget* control = plainControl(spec, parent);
-        control->setGeometry(spec.rect.toPixels());
-        byName.insert(QString::fromLatin1(spec.name), control);
+    for (const kestro::ElementSpec& row : kestro::startLayout()) {
+        QWidget* parent = *row.container ? byName.value(QString::fromLatin1(row.container)) : window;
+        QWidget* control = plainControl(row, parent);
+        control->setGeometry(row.rect.toPixels());
+        byName.insert(QString::fromLatin1(row.name), control);
     }
     new kestro::bench::FirstPaintReporter(window);
     window->show();

@@ -27,9 +27,9 @@ QFont formFont(Emphasis emphasis) {
 
 namespace {
 
-QWidget* createElement(const ElementSpec& spec, QWidget* container, QButtonGroup*& options) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* createElement(const ElementSpec& row, QWidget* container, QButtonGroup*& options) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
     case ElementKind::Frame:
         return new CaptionFrame(caption, container);
     case ElementKind::Label: {
@@ -107,14 +107,14 @@ ElementMap buildElements(QWidget* window, std::span<const ElementSpec> table) {
     ElementMap elements;
     QButtonGroup* options = nullptr;
     QWidget* previousFocus = nullptr;
-    for (const ElementSpec& spec : table) {
-        QWidget* container = *spec.container ? elements.value(QString::fromUtf8(spec.container))
+    for (const ElementSpec& row : table) {
+        QWidget* container = *row.container ? elements.value(QString::fromUtf8(row.container))
                                              : window;
-        Q_ASSERT_X(container, spec.name, "container must come earlier in the table");
-        QWidget* element = createElement(spec, container, options);
-        element->setObjectName(QString::fromUtf8(spec.name));
-        element->setGeometry(spec.rect.toPixels());
-        if (spec.emphasis != Emphasis::Regular) element->setFont(formFont(spec.emphasis));
+        Q_ASSERT_X(container, row.name, "container must come earlier in the table");
+        QWidget* element = createElement(row, container, options);
+        element->setObjectName(QString::fromUtf8(row.name));
+        element->setGeometry(row.rect.toPixels());
+        if (row.emphasis != Emphasis::Regular) element->setFont(formFont(row.emphasis));
         elements.insert(element->objectName(), element);
         if (element->focusPolicy() != Qt::NoFocus) {
             if (previousFocus) QWidget::setTabOrder(previousFocus, element);
