@@ -1,5 +1,4 @@
 // The description panel of the main window, driven by real mouse moves.
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 

@@ -1,10 +1,7 @@
 // The main window as built: start-up state, texts, places, focus order, and the rules and
 // buttons wired to its controls.
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "config/generator.h"
 #include "forms/common/single_window.h"

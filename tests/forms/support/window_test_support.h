@@ -3,6 +3,9 @@
 // the focus chain and the geometry, and answering message boxes.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <initializer_list>
@@ -26,6 +29,15 @@ Window* showWindow(Window* window) {
     window->show();
     if (!QTest::qWaitForWindowExposed(window)) qFatal("window not exposed");
     return window;
+}
+
+// The window's size when it has a fixed dialog border (fixed size, a close box, no minimize
+// or maximize box), else an invalid size.
+inline QSize fixedDialogSize(const QWidget* w) {
+    const Qt::WindowFlags f = w->windowFlags();
+    const bool dialog = (f & Qt::WindowType_Mask) == Qt::Dialog &&
+                        f.testFlag(Qt::WindowCloseButtonHint) && !(f & Qt::WindowMinMaxButtonsHint);
+    return dialog && w->minimumSize() == w->maximumSize() ? w->size() : QSize();
 }
 
 // Runs the deletions that closing a WA_DeleteOnClose window posts.
