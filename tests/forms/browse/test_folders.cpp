@@ -33,14 +33,10 @@ private slots:
     void pathForms() {
         QCOMPARE(folderLabel(QStringLiteral("/")), QStringLiteral("/"));
         QCOMPARE(folderLabel(QStringLiteral("/games/Half-Life")), QStringLiteral("Half-Life"));
-        QCOMPARE(nativeFolderPath(QStringLiteral("/")), QStringLiteral("/"));
-        QCOMPARE(nativeFolderPath(QStringLiteral("/games/Half-Life")),
-                 QStringLiteral("/games/Half-Life"));
-        QCOMPARE(cleanFolder(QStringLiteral("/games/Half-Life/")), QStringLiteral("/games/Half-Life"));
-        QCOMPARE(cleanFolder(QStringLiteral("/games//x/./y/..")), QStringLiteral("/games/x"));
-        QCOMPARE(cleanFolder(QStringLiteral("/")), QStringLiteral("/"));
-        QCOMPARE(cleanFolder(QStringLiteral("/..")), QStringLiteral("/"));
-        QCOMPARE(cleanFolder(QStringLiteral("/../../games")), QStringLiteral("/games"));
+        for (const auto& [folder, clean] : {std::pair{"/games/Half-Life/", "/games/Half-Life"},
+                                            {"/games//x/./y/..", "/games/x"}, {"/", "/"},
+                                            {"/..", "/"}, {"/../../games", "/games"}})
+            QCOMPARE(cleanFolder(QString::fromLatin1(folder)), QString::fromLatin1(clean));
     }
 
     void subFoldersSortedWithHiddenOnes() {
@@ -94,15 +90,11 @@ private slots:
         QCOMPARE(rootHolding(folder, roots), root);
     }
 
-    void mountedRootsWithTheRootFirst() {
-        const QStringList roots = driveRoots();
-        QVERIFY(!roots.isEmpty());
-        QCOMPARE(roots.first(), QStringLiteral("/"));
-        QCOMPARE(roots.count(QStringLiteral("/")), 1);
-        QStringList unique = roots;
-        unique.removeDuplicates();
-        QCOMPARE(unique, roots);
+    void mountedRootsWithTheRootFirstAndOnce() {
+        QStringList roots = driveRoots();
+        QCOMPARE(roots.value(0), QStringLiteral("/"));
         for (const QString& root : roots) QVERIFY2(root.startsWith('/'), qPrintable(root));
+        QCOMPARE(roots.removeDuplicates(), 0);
     }
 };
 

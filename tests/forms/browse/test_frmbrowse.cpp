@@ -1,22 +1,18 @@
 // The browser window: where it starts, what it writes when its folder changes, and what an
 // unreadable drive does.
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <QtTest>
-#include <memory>
 
 #include "forms/browse/frmbrowse.h"
+#include "forms/support/window_test_support.h"
 
 using namespace kestro;
+using namespace kestro::test;
 
 class FrmBrowseTest : public QObject {
     Q_OBJECT
 
-private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString game_;  // the process's current folder while a test runs
     QString savedCurrent_;
@@ -24,13 +20,11 @@ private:
     std::unique_ptr<frmBrowse> window_;
 
     void open(QStringList drives) {
-        window_ = std::make_unique<frmBrowse>([this](const QString& path) { written_ << path; },
-                                              std::move(drives));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_.reset(showWindow(new frmBrowse([this](const QString& path) { written_ << path; },
+                                               std::move(drives))));
     }
-    QTreeWidget* list() { return window_->element<QTreeWidget>(QStringLiteral("dirLook")); }
-    QComboBox* drives() { return window_->element<QComboBox>(QStringLiteral("drvChange")); }
+    QTreeWidget* list() { return el<QTreeWidget>(window_, "dirLook"); }
+    QComboBox* drives() { return el<QComboBox>(window_, "drvChange"); }
     QTreeWidgetItem* entry(const QString& folder) {
         for (QTreeWidgetItemIterator it(list()); *it; ++it)
             if ((*it)->data(0, Qt::UserRole).toString() == folder) return *it;
@@ -47,20 +41,14 @@ private:
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, at);
     }
-    QStringList labels(const QList<QTreeWidgetItem*>& items) {
-        QStringList out;
-        for (const QTreeWidgetItem* item : items) out << item->text(0);
-        return out;
-    }
 
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
         const QDir base(dir_->path());
-        QVERIFY(base.mkpath(QStringLiteral("Half-Life/valve")));
-        QVERIFY(base.mkpath(QStringLiteral("Half-Life/tfc")));
-        QVERIFY(base.mkpath(QStringLiteral("Half-Life/.hidden")));
+        for (const char* folder : {"Half-Life/valve", "Half-Life/tfc", "Half-Life/.hidden"})
+            QVERIFY(base.mkpath(QString::fromLatin1(folder)));
         QFile file(base.filePath(QStringLiteral("Half-Life/readme.txt")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         game_ = QDir(base.filePath(QStringLiteral("Half-Life"))).canonicalPath();
@@ -78,63 +66,38 @@ private slots:
     void startState() {
         open(driveRoots());
         QCOMPARE(window_->windowTitle(), QStringLiteral("Browse"));
-        QCOMPARE(window_->size(), QSize(205, 262));
-        QCOMPARE(window_->minimumSize(), window_->maximumSize());
-        QVERIFY(window_->windowFlags() & Qt::Dialog);
+        QCOMPARE(fixedDialogSize(window_), QSize(205, 262));
         // No icon: a blank one stands in for the application's.
-        const QImage icon = window_->windowIcon().pixmap(16, 16).toImage();
-        QVERIFY(!icon.isNull());
-        for (int y = 0; y < icon.height(); ++y)
-            for (int x = 0; x < icon.width(); ++x) QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
-
-        const QList<QPair<const char*, QRect>> places{{"drvChange", {8, 8, 189, 21}},
-                                                      {"dirLook", {8, 32, 189, 186}},
-                                                      {"Label1", {8, 224, 129, 29}},
-                                                      {"cmdDone", {148, 224, 49, 29}}};
-        for (const auto& [name, rect] : places)
-            QCOMPARE(window_->element(QString::fromLatin1(name))->geometry(), rect);
-        auto* label = window_->element<QLabel>(QStringLiteral("Label1"));
-        QCOMPARE(label->text(), QStringLiteral("Please browse to your Half-Life directory."));
-        QVERIFY(label->font().bold());
-        QCOMPARE(window_->element<QPushButton>(QStringLiteral("cmdDone"))->text(),
-                 QStringLiteral("Done"));
+        QImage blank(16, 16, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        QCOMPARE(window_->windowIcon().pixmap(16, 16).toImage().convertToFormat(blank.format()),
+                 blank);
+        QCOMPARE(misplaced(window_, {{"drvChange", {8, 8, 189, 21}}, {"dirLook", {8, 32, 189, 186}},
+                                     {"Label1", {8, 224, 129, 29}}, {"cmdDone", {148, 224, 49, 29}}}),
+                 QString());
+        QCOMPARE(el<QLabel>(window_, "Label1")->text(),
+                 QStringLiteral("Please browse to your Half-Life directory."));
+        QVERIFY(el(window_, "Label1")->font().bold());
+        QCOMPARE(el<QPushButton>(window_, "cmdDone")->text(), QStringLiteral("Done"));
+        QCOMPARE(tabChain(drives()), (QStringList{"drvChange", "dirLook", "cmdDone"}));
 
         // The drive chooser: "/" first, on the drive of the current folder.
         QCOMPARE(drives()->itemText(0), QStringLiteral("/"));
         QCOMPARE(drives()->currentData().toString(), rootHolding(game_, driveRoots()));
-
-        // The folder list: the chain down to the current folder, then its sub-folders.
+        // The folder list: the chain from the root down to the current folder, one entry a
+        // level, then its sub-folders.
         QCOMPARE(window_->currentFolder(), game_);
-        QCOMPARE(list()->topLevelItemCount(), 1);
-        QTreeWidgetItem* item = list()->topLevelItem(0);
-        QCOMPARE(item->text(0), QStringLiteral("/"));
-        QStringList chain{item->text(0)};
-        while (item->data(0, Qt::UserRole).toString() != game_) {
-            QVERIFY(item->childCount() == 1);
-            item = item->child(0);
-            chain << item->text(0);
-        }
-        QCOMPARE(chain.size(), game_.count('/') + 1);
-        QCOMPARE(chain.last(), QStringLiteral("Half-Life"));
-        QCOMPARE(list()->currentItem(), item);
-        QList<QTreeWidgetItem*> children;
-        for (int i = 0; i < item->childCount(); ++i) children << item->child(i);
-        QCOMPARE(labels(children), (QStringList{".hidden", "tfc", "valve"}));
-
-        QVERIFY(written_.isEmpty());  // opening writes nothing
-    }
-
-    void tabOrder() {
-        open({QStringLiteral("/")});
+        QCOMPARE(list()->currentItem(), entry(game_));
+        QCOMPARE(list()->currentItem()->text(0), QStringLiteral("Half-Life"));
         QStringList chain;
-        QWidget* w = drives();
-        do {
-            chain << w->objectName();
-            do w = w->nextInFocusChain();
-            while (w == window_.get() || !(w->focusPolicy() & Qt::TabFocus) ||
-                   w->objectName().isEmpty());
-        } while (w != drives());
-        QCOMPARE(chain, (QStringList{"drvChange", "dirLook", "cmdDone"}));
+        for (QTreeWidgetItem* up = entry(game_); up; up = up->parent())
+            chain.prepend(up->data(0, Qt::UserRole).toString());
+        QCOMPARE(chain, folderChain(game_));
+        QCOMPARE(list()->topLevelItemCount(), 1);
+        QStringList children;
+        for (int i = 0; i < entry(game_)->childCount(); ++i) children << entry(game_)->child(i)->text(0);
+        QCOMPARE(children, (QStringList{".hidden", "tfc", "valve"}));
+        QVERIFY(written_.isEmpty());  // opening writes nothing
     }
 
     void openingEntriesWritesTheirPaths() {
@@ -196,9 +159,12 @@ private slots:
         QVERIFY(written_.isEmpty());
         QCOMPARE(window_->currentFolder(), game_);
         QVERIFY(window_->isVisible());
-        // Still working afterwards.
+        // Still working afterwards, until "Done" closes it.
         doubleClick(game_ + "/tfc");
         QCOMPARE(written_, QStringList{game_ + "/tfc"});
+        click(el(window_, "cmdDone"));
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(written_.size(), 1);
     }
 
     void vanishedFolderIsNotOpened() {
@@ -209,13 +175,6 @@ private slots:
         QCOMPARE(window_->currentFolder(), game_);
         QCOMPARE(entry(game_ + "/valve")->parent(), entry(game_));  // refilled, without "tfc"
         QCOMPARE(entry(game_)->childCount(), 2);
-    }
-
-    void doneClosesAndWritesNothing() {
-        open({QStringLiteral("/")});
-        QTest::mouseClick(window_->element(QStringLiteral("cmdDone")), Qt::LeftButton);
-        QVERIFY(!window_->isVisible());
-        QVERIFY(written_.isEmpty());
     }
 };
 

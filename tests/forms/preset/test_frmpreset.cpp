@@ -36,7 +36,7 @@ private slots:
 
     void captionBorderGeometryAndTabOrder() {
         QCOMPARE(presets_->windowTitle(), QStringLiteral("Presets"));
-        QCOMPARE(fixedDialogSize(presets_.get()), QSize(290, 188));
+        QCOMPARE(fixedDialogSize(presets_), QSize(290, 188));
         QCOMPARE(misplaced(presets_, {{"Label1", {16, 8, 257, 45}}, {"cmdLow", {16, 60, 257, 29}},
                                       {"cmdDefault", {16, 100, 257, 29}},
                                       {"cmdHigh", {16, 140, 257, 29}}}),

@@ -33,7 +33,8 @@ Window* showWindow(Window* window) {
 
 // The window's size when it has a fixed dialog border (fixed size, a close box, no minimize
 // or maximize box), else an invalid size.
-inline QSize fixedDialogSize(const QWidget* w) {
+template <class Window>
+QSize fixedDialogSize(const Window& w) {
     const Qt::WindowFlags f = w->windowFlags();
     const bool dialog = (f & Qt::WindowType_Mask) == Qt::Dialog &&
                         f.testFlag(Qt::WindowCloseButtonHint) && !(f & Qt::WindowMinMaxButtonsHint);
