@@ -1,28 +1,24 @@
-#include <QGuiApplication>
+// The picture window: the screenshot at natural size with its top rows cut, and its tooltip.
 #include <QHelpEvent>
-#include <QLabel>
 #include <QScreen>
 #include <QToolTip>
-#include <QtTest>
 
 #include "forms/common/pictures.h"
 #include "forms/egg/frmegg.h"
+#include "forms/support/window_test_support.h"
 
 using namespace kestro;
+using namespace kestro::test;
 
 class FrmEggTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void windowShowsTheScreenshotCutAtTheTop() {
+    void screenshotCutAtTheTopWithItsTooltip() {
         frmEgg egg;
-        egg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&egg));
+        showWindow(&egg);
         QCOMPARE(egg.windowTitle(), QStringLiteral("cl_FlushEntityPacket"));
-        QCOMPARE(egg.size(), QSize(638, 472));
-        QCOMPARE(egg.minimumSize(), egg.maximumSize());
-        QVERIFY(!egg.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(egg.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QCOMPARE(fixedDialogSize(&egg), QSize(638, 472));
         const QPoint screenCentre = egg.screen()->availableGeometry().center();
         // Centred before the frame is known: off by at most the frame's width.
         const QPoint offCentre = egg.frameGeometry().center() - screenCentre;
@@ -30,9 +26,8 @@ private slots:
 
         // The box is the window's only control and starts four pixels above the client area.
         const QList<QWidget*> controls = egg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(controls.size(), 1);
-        auto* box = qobject_cast<QLabel*>(egg.element(QStringLiteral("picScreenie")));
-        QVERIFY(box);
+        QCOMPARE(controls, QList<QWidget*>{el(&egg, "picScreenie")});
+        auto* box = el<QLabel>(&egg, "picScreenie");
         QCOMPARE(box->geometry(), QRect(0, -4, 641, 481));
         QCOMPARE(box->pixmap().size(), QSize(640, 480));
         QVERIFY(!box->hasScaledContents());
@@ -43,14 +38,7 @@ private slots:
             QImage(QString::fromLatin1(pictures::kScreenshot)).convertToFormat(QImage::Format_RGB32);
         for (const QPoint at : {QPoint(0, 0), QPoint(320, 200), QPoint(637, 471), QPoint(10, 460)})
             QCOMPARE(shown.pixel(at), picture.pixel(at + QPoint(0, 4)));
-    }
 
-    void pictureHasItsTooltip() {
-        frmEgg egg;
-        egg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&egg));
-        QWidget* box = egg.element(QStringLiteral("picScreenie"));
-        QCOMPARE(box->toolTip(), QStringLiteral("You Found An Easter Egg!"));
         const QPoint at(300, 200);
         QHelpEvent help(QEvent::ToolTip, at, box->mapToGlobal(at));
         QApplication::sendEvent(box, &help);
