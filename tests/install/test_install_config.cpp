@@ -12,7 +12,6 @@
 #include "config/generator.h"
 #include "config/option_set.h"
 #include "install/install_config.h"
-#include "install/install_table.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -24,6 +23,10 @@ namespace kestro {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::set<std::string>;
+
+// The mod directories in install order, one per row of the install table.
+const char* const kMods[] = {"action", "cstrike", "dod", "dmc", "firearms", "frontline", "valve", "tfc"};
 
 std::string readBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -31,12 +34,11 @@ std::string readBytes(const fs::path& file) {
 }
 
 void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::set<std::string> entries(const fs::path& dir) {
-    std::set<std::string> names;
+Names entries(const fs::path& dir) {
+    Names names;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir))
         names.insert(entry.path().filename().string());
     return names;
@@ -44,13 +46,9 @@ std::set<std::string> entries(const fs::path& dir) {
 
 TickedRows ticks(std::initializer_list<std::string_view> mods) {
     TickedRows ticked{};
-    for (std::size_t row = 0; row < kInstallTable.size(); ++row)
-        for (std::string_view mod : mods) ticked[row] |= kInstallTable[row].modDirectory == mod;
+    for (std::size_t row = 0; row < std::size(kMods); ++row)
+        for (std::string_view mod : mods) ticked[row] |= kMods[row] == mod;
     return ticked;
-}
-
-fs::path withTrailingSeparator(const fs::path& dir) {
-    return fs::path(dir.native() + fs::path::preferred_separator);
 }
 
 class InstallConfigTest : public ::testing::Test {
@@ -62,40 +60,30 @@ protected:
     }
     void TearDown() override { fs::remove_all(game_); }
 
-    // Creates the mod's directory and returns it.
     fs::path mod(std::string_view name) {
-        const fs::path dir = game_ / name;
-        fs::create_directory(dir);
-        return dir;
+        fs::create_directory(game_ / name);
+        return game_ / name;
+    }
+    // Installs into the game directory and expects success.
+    void install(TickedRows ticked, std::string_view text) {
+        const InstallResult result = InstallConfig(game_, ticked, text);
+        ASSERT_TRUE(result.succeeded()) << result.failure->path << ": " << result.failure->error.message();
+    }
+    // Installs `mod` alone, expecting the failure `step` at `file` of that mod.
+    InstallFailure failing(std::string_view name, InstallStep step, const char* file,
+                           const fs::path& gameDir = {}) {
+        const fs::path dir = gameDir.empty() ? game_ : gameDir;
+        const InstallResult result = InstallConfig(dir, ticks({name}), "c");
+        EXPECT_FALSE(result.succeeded());
+        if (result.succeeded()) return {};
+        EXPECT_EQ(kMods[result.failure->row], name);
+        EXPECT_EQ(result.failure->step, step);
+        EXPECT_EQ(result.failure->path, modFilePath(dir, name, file));
+        return *result.failure;
     }
 
     fs::path game_;
 };
-
-TEST(InstallTable, RowsInInstallOrder) {
-    struct Row {
-        const char *checkBox, *caption, *mod;
-        bool ticked;
-    };
-    const Row expected[] = {
-        {"chkAction", "Action Half-Life", "action", false},
-        {"chkCStrike", "Counter-Strike", "cstrike", false},
-        {"chkDoD", "Day of Defeat", "dod", false},
-        {"chkDMC", "Deathmatch Classic", "dmc", true},
-        {"chkFirearms", "Firearms", "firearms", false},
-        {"chkFLF", "Frontline Force", "frontline", false},
-        {"chkValve", "Regular Half-Life", "valve", true},
-        {"chkTFC", "Team Fortress Classic", "tfc", true},
-    };
-    ASSERT_EQ(kInstallTable.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(kInstallTable[i].checkBox, expected[i].checkBox);
-        EXPECT_EQ(kInstallTable[i].caption, expected[i].caption);
-        EXPECT_EQ(kInstallTable[i].modDirectory, expected[i].mod);
-        EXPECT_EQ(kInstallTable[i].tickedByDefault, expected[i].ticked);
-    }
-}
 
 TEST(ModFilePath, TestsOnlyTheLastCharacterOfTheGameDirectory) {
     struct Case {
@@ -105,7 +93,6 @@ TEST(ModFilePath, TestsOnlyTheLastCharacterOfTheGameDirectory) {
     const Case cases[] = {
         {L"C:\\Sierra\\Half-Life", L"C:\\Sierra\\Half-Life\\valve\\kestro.cfg"},
         {L"C:\\Sierra\\Half-Life\\", L"C:\\Sierra\\Half-Life\\valve\\kestro.cfg"},
-        {L"C:\\", L"C:\\valve\\kestro.cfg"},
         {L"", L"\\valve\\kestro.cfg"},
         {L"C:\\Sierra\\\\", L"C:\\Sierra\\\\valve\\kestro.cfg"},
         {L"C:/Sierra/", L"C:/Sierra/\\valve\\kestro.cfg"},
@@ -115,114 +102,88 @@ TEST(ModFilePath, TestsOnlyTheLastCharacterOfTheGameDirectory) {
     const Case cases[] = {
         {"/games/Half-Life", "/games/Half-Life/valve/kestro.cfg"},
         {"/games/Half-Life/", "/games/Half-Life/valve/kestro.cfg"},
-        {"/", "/valve/kestro.cfg"},
         {"", "/valve/kestro.cfg"},
         {"/games//", "/games//valve/kestro.cfg"},
-        {"C:\\Sierra\\Half-Life", "C:\\Sierra\\Half-Life/valve/kestro.cfg"},
+        {"C:\\Sierra\\", "C:\\Sierra\\/valve/kestro.cfg"},
         {" /games/Half Life ", " /games/Half Life /valve/kestro.cfg"},
     };
 #endif
-    for (const Case& c : cases) {
-        SCOPED_TRACE(fs::path(c.gameDir).string());
+    for (const Case& c : cases)
         EXPECT_EQ(modFilePath(c.gameDir, "valve", "kestro.cfg").native(), c.expected);
-    }
 }
 
 TEST_F(InstallConfigTest, NothingTickedWritesNothingAndSucceeds) {
-    for (const InstallRow& row : kInstallTable) mod(row.modDirectory);
-    EXPECT_TRUE(InstallConfig(game_, TickedRows{}, "text\r\n").succeeded());
-    for (const InstallRow& row : kInstallTable) EXPECT_TRUE(fs::is_empty(game_ / row.modDirectory));
+    for (const char* name : kMods) mod(name);
+    install(TickedRows{}, "text\r\n");
+    for (const char* name : kMods) EXPECT_TRUE(fs::is_empty(game_ / name)) << name;
 }
 
-TEST_F(InstallConfigTest, OnlyValveGetsConfigAndExecLine) {
-    for (const InstallRow& row : kInstallTable) mod(row.modDirectory);
-    ASSERT_TRUE(InstallConfig(game_, ticks({"valve"}), "fps_max 72\r\nrate 8200\r\n").succeeded());
-
-    EXPECT_EQ(readBytes(game_ / "valve" / "kestro.cfg"), "fps_max 72\r\nrate 8200\r\n\r\n");
-    EXPECT_EQ(readBytes(game_ / "valve" / "autoexec.cfg"), "exec kestro.cfg\r\n");
-    EXPECT_EQ(entries(game_ / "valve"), (std::set<std::string>{"autoexec.cfg", "kestro.cfg"}));
-    for (const InstallRow& row : kInstallTable) {
-        if (row.modDirectory == "valve") continue;
-        EXPECT_TRUE(fs::is_empty(game_ / row.modDirectory)) << row.modDirectory;
+// Each row writes into its own mod directory and no other: the config and the exec line.
+TEST_F(InstallConfigTest, EachRowInstallsIntoItsModDirectory) {
+    for (const char* name : kMods) mod(name);
+    for (const char* only : kMods) {
+        SCOPED_TRACE(only);
+        install(ticks({only}), "fps_max 72\r\nrate 8200\r\n");
+        for (const char* name : kMods)
+            EXPECT_EQ(entries(game_ / name).size(), name == std::string_view(only) ? 2u : 0u) << name;
+        EXPECT_EQ(readBytes(game_ / only / "kestro.cfg"), "fps_max 72\r\nrate 8200\r\n\r\n");
+        EXPECT_EQ(readBytes(game_ / only / "autoexec.cfg"), "exec kestro.cfg\r\n");
+        fs::remove_all(game_ / only);
+        mod(only);
     }
 }
 
 TEST_F(InstallConfigTest, GameDirectoryWithOrWithoutTrailingSeparator) {
     mod("tfc");
-    ASSERT_TRUE(InstallConfig(game_, ticks({"tfc"}), "a").succeeded());
-    ASSERT_TRUE(InstallConfig(withTrailingSeparator(game_), ticks({"tfc"}), "b").succeeded());
+    install(ticks({"tfc"}), "a");
+    ASSERT_TRUE(InstallConfig(fs::path(game_.native() + fs::path::preferred_separator), ticks({"tfc"}), "b")
+                    .succeeded());
     EXPECT_EQ(readBytes(game_ / "tfc" / "kestro.cfg"), "b\r\n");
     EXPECT_EQ(readBytes(game_ / "tfc" / "autoexec.cfg"), "exec kestro.cfg\r\nexec kestro.cfg\r\n");
 }
 
-TEST_F(InstallConfigTest, TextIsWrittenByteForByte) {
-    struct Case {
-        const char* name;
-        std::string text, expected;
+TEST_F(InstallConfigTest, TextIsWrittenByteForByteAndReplacesTheOldConfig) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "\r\n"},  // empty text: a line end only
+        {"name \xE9t\xE9?\r\n", "name \xE9t\xE9?\r\n\r\n"},  // 8-bit characters stay single bytes
+        {"a\nb", "a\nb\r\n"},  // bare line feeds are not translated
     };
-    const Case cases[] = {
-        {"empty text gives a line end only", "", "\r\n"},
-        {"8-bit characters stay single bytes", "name \xE9t\xE9?\r\n", "name \xE9t\xE9?\r\n\r\n"},
-        {"an unterminated last line", "a\r\nb", "a\r\nb\r\n"},
-        {"bare line feeds are not translated", "a\nb\n", "a\nb\n\r\n"},
-    };
-    mod("dmc");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(InstallConfig(game_, ticks({"dmc"}), c.text).succeeded());
-        EXPECT_EQ(readBytes(game_ / "dmc" / "kestro.cfg"), c.expected);
+    const fs::path dmc = mod("dmc");
+    writeBytes(dmc / "kestro.cfg", "a much longer old config that must vanish entirely\r\n");
+    for (const auto& [text, expected] : cases) {
+        install(ticks({"dmc"}), text);
+        EXPECT_EQ(readBytes(dmc / "kestro.cfg"), expected);
     }
-}
-
-TEST_F(InstallConfigTest, UneditedConfigEndsInTwoLineEnds) {
-    mod("valve");
+    // The unedited config ends in two CR LF pairs: its own and the one added.
     const std::string generated = generateConfig(startupOptionSet());
-    ASSERT_TRUE(InstallConfig(game_, ticks({"valve"}), generated).succeeded());
-    const std::string written = readBytes(game_ / "valve" / "kestro.cfg");
+    install(ticks({"dmc"}), generated);
+    const std::string written = readBytes(dmc / "kestro.cfg");
     EXPECT_EQ(written, generated + "\r\n");
-    ASSERT_GE(written.size(), 4u);
-    EXPECT_EQ(written.substr(written.size() - 4), "\r\n\r\n");
-    EXPECT_NE(written.substr(written.size() - 6), "\r\n\r\n\r\n");
+    EXPECT_EQ(written.substr(written.size() - 14), "s_reverb 1\r\n\r\n");
+    EXPECT_EQ(entries(dmc), (Names{"autoexec.cfg", "kestro.cfg"}));
 }
 
-TEST_F(InstallConfigTest, ExistingConfigIsReplacedNeverAppended) {
-    const fs::path valve = mod("valve");
-    writeBytes(valve / "kestro.cfg", "a much longer old config that must vanish entirely\r\n");
-    ASSERT_TRUE(InstallConfig(game_, ticks({"valve"}), "new").succeeded());
-    EXPECT_EQ(readBytes(valve / "kestro.cfg"), "new\r\n");
-}
-
-TEST_F(InstallConfigTest, TwoInstallsGiveTwoExecLinesAndOneConfig) {
-    const fs::path valve = mod("valve");
-    ASSERT_TRUE(InstallConfig(game_, ticks({"valve"}), "cfg\r\n").succeeded());
-    ASSERT_TRUE(InstallConfig(game_, ticks({"valve"}), "cfg\r\n").succeeded());
-    EXPECT_EQ(readBytes(valve / "kestro.cfg"), "cfg\r\n\r\n");
-    EXPECT_EQ(readBytes(valve / "autoexec.cfg"), "exec kestro.cfg\r\nexec kestro.cfg\r\n");
-    EXPECT_EQ(entries(valve), (std::set<std::string>{"autoexec.cfg", "kestro.cfg"}));
-}
-
-TEST_F(InstallConfigTest, ExistingAutoexecKeepsItsLinesAndGetsOneLineEnd) {
-    struct Case {
-        const char* name;
-        std::string before, after;
-    };
-    const Case cases[] = {
-        {"missing", "", "exec kestro.cfg\r\n"},
-        {"empty", "", "exec kestro.cfg\r\n"},
-        {"terminated", "bind w +forward\r\n", "bind w +forward\r\nexec kestro.cfg\r\n"},
-        {"unterminated", "bind w +forward", "bind w +forward\r\nexec kestro.cfg\r\n"},
-        {"ends in a bare line feed", "bind w +forward\n", "bind w +forward\nexec kestro.cfg\r\n"},
-        {"ends in a bare carriage return", "bind w +forward\r",
-         "bind w +forward\r\r\nexec kestro.cfg\r\n"},
+TEST_F(InstallConfigTest, AutoexecKeepsItsLinesAndGetsOneExecLinePerInstall) {
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "exec kestro.cfg\r\n"},  // missing: created
+        {"", "exec kestro.cfg\r\n"},
+        {"bind w +forward\r\n", "bind w +forward\r\nexec kestro.cfg\r\n"},
+        {"bind w +forward", "bind w +forward\r\nexec kestro.cfg\r\n"},  // unterminated
+        {"bind w +forward\n", "bind w +forward\nexec kestro.cfg\r\n"},
+        {"bind w +forward\r", "bind w +forward\r\r\nexec kestro.cfg\r\n"},
     };
     const fs::path cstrike = mod("cstrike");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [before, after] : cases) {
+        SCOPED_TRACE(before ? before : "missing");
         fs::remove(cstrike / "autoexec.cfg");
-        if (std::string_view(c.name) != "missing") writeBytes(cstrike / "autoexec.cfg", c.before);
-        ASSERT_TRUE(InstallConfig(game_, ticks({"cstrike"}), "x").succeeded());
-        EXPECT_EQ(readBytes(cstrike / "autoexec.cfg"), c.after);
+        if (before) writeBytes(cstrike / "autoexec.cfg", before);
+        install(ticks({"cstrike"}), "x");
+        EXPECT_EQ(readBytes(cstrike / "autoexec.cfg"), after);
     }
+    install(ticks({"cstrike"}), "x");
+    EXPECT_EQ(readBytes(cstrike / "autoexec.cfg"),
+              "bind w +forward\r\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n");
+    EXPECT_EQ(readBytes(cstrike / "kestro.cfg"), "x\r\n");
 }
 
 TEST_F(InstallConfigTest, FailureInTheMiddleKeepsEarlierRowsAndSkipsLaterOnes) {
@@ -232,96 +193,71 @@ TEST_F(InstallConfigTest, FailureInTheMiddleKeepsEarlierRowsAndSkipsLaterOnes) {
     // "dod" is missing; install order puts it between "action" and "valve".
     const InstallResult result = InstallConfig(game_, ticks({"tfc", "valve", "dod", "action"}), "c");
     ASSERT_FALSE(result.succeeded());
-    EXPECT_EQ(result.failure->row, 2u);
-    EXPECT_EQ(kInstallTable[result.failure->row].checkBox, "chkDoD");
+    EXPECT_EQ(kMods[result.failure->row], std::string_view("dod"));
     EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
     EXPECT_EQ(result.failure->path, modFilePath(game_, "dod", "kestro.cfg"));
     EXPECT_FALSE(result.failure->error.message().empty());
-
     EXPECT_EQ(readBytes(game_ / "action" / "kestro.cfg"), "c\r\n");
     EXPECT_EQ(readBytes(game_ / "action" / "autoexec.cfg"), "exec kestro.cfg\r\n");
-    EXPECT_FALSE(fs::exists(game_ / "dod"));
+    EXPECT_EQ(entries(game_), (Names{"action", "tfc", "valve"}));
     EXPECT_TRUE(fs::is_empty(game_ / "valve"));
     EXPECT_TRUE(fs::is_empty(game_ / "tfc"));
 }
 
-// Each failure: the row and step it names, the system's reason, what it leaves behind.
+// Each failure names its row, step and path with the system's reason, and leaves nothing
+// behind: no directory created, no temporary file.
 TEST_F(InstallConfigTest, FailuresAreReportedAndLeaveNoTemporaryFile) {
     // A mod directory that does not exist: never created.
-    {
-        const InstallResult result = InstallConfig(game_, ticks({"valve"}), "c");
-        ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
-        EXPECT_EQ(result.failure->path, modFilePath(game_, "valve", "kestro.cfg"));
-        EXPECT_EQ(result.failure->error, std::errc::no_such_file_or_directory);
-        EXPECT_TRUE(entries(game_).empty());
-    }
+    EXPECT_EQ(failing("valve", InstallStep::WriteConfig, "kestro.cfg").error,
+              std::errc::no_such_file_or_directory);
+    EXPECT_TRUE(fs::is_empty(game_));
+
     // kestro.cfg that is a directory: neither it nor autoexec.cfg is touched.
-    {
-        const fs::path dmc = mod("dmc");
-        fs::create_directory(dmc / "kestro.cfg");
-        writeBytes(dmc / "autoexec.cfg", "old\r\n");
-        const InstallResult result = InstallConfig(game_, ticks({"dmc"}), "c");
-        ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
-        EXPECT_EQ(result.failure->path, modFilePath(game_, "dmc", "kestro.cfg"));
+    const fs::path dmc = mod("dmc");
+    fs::create_directory(dmc / "kestro.cfg");
+    writeBytes(dmc / "autoexec.cfg", "old\r\n");
+    [[maybe_unused]] const InstallFailure isDirectory = failing("dmc", InstallStep::WriteConfig, "kestro.cfg");
 #ifndef _WIN32
-        EXPECT_EQ(result.failure->error, std::errc::is_a_directory);
+    EXPECT_EQ(isDirectory.error, std::errc::is_a_directory);
 #endif
-        EXPECT_TRUE(fs::is_directory(dmc / "kestro.cfg"));
-        EXPECT_TRUE(fs::is_empty(dmc / "kestro.cfg"));
-        EXPECT_EQ(readBytes(dmc / "autoexec.cfg"), "old\r\n");
-        EXPECT_EQ(entries(dmc), (std::set<std::string>{"autoexec.cfg", "kestro.cfg"}));
-    }
+    EXPECT_TRUE(fs::is_empty(dmc / "kestro.cfg"));
+    EXPECT_EQ(readBytes(dmc / "autoexec.cfg"), "old\r\n");
+    EXPECT_EQ(entries(dmc), (Names{"autoexec.cfg", "kestro.cfg"}));
+
     // A game directory that runs through a regular file.
-    {
-        const fs::path notADirectory = game_ / "readme.txt";
-        writeBytes(notADirectory, "just a file");
-        const InstallResult result = InstallConfig(notADirectory, ticks({"tfc"}), "c");
-        ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(result.failure->path, modFilePath(notADirectory, "tfc", "kestro.cfg"));
+    const fs::path file = game_ / "readme.txt";
+    writeBytes(file, "just a file");
+    [[maybe_unused]] const InstallFailure throughFile = failing("tfc", InstallStep::WriteConfig, "kestro.cfg", file);
 #ifndef _WIN32
-        EXPECT_EQ(result.failure->error, std::errc::not_a_directory);
+    EXPECT_EQ(throughFile.error, std::errc::not_a_directory);
 #endif
-        EXPECT_EQ(readBytes(notADirectory), "just a file");
-    }
+    EXPECT_EQ(readBytes(file), "just a file");
+    EXPECT_EQ(entries(game_), (Names{"dmc", "readme.txt"}));
 }
 
 #ifndef _WIN32
 TEST_F(InstallConfigTest, WriteErrorsAreFailures) {
     // autoexec.cfg leading to a full disk: the config is in place, the exec line failed.
-    {
-        const fs::path valve = mod("valve");
-        fs::create_symlink("/dev/full", valve / "autoexec.cfg");
-        const InstallResult result = InstallConfig(game_, ticks({"valve", "tfc"}), "c");
-        ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(kInstallTable[result.failure->row].modDirectory, "valve");
-        EXPECT_EQ(result.failure->step, InstallStep::AppendExec);
-        EXPECT_EQ(result.failure->path, modFilePath(game_, "valve", "autoexec.cfg"));
-        EXPECT_EQ(result.failure->error, std::errc::no_space_on_device);
-        EXPECT_EQ(readBytes(valve / "kestro.cfg"), "c\r\n");
-        EXPECT_EQ(entries(valve), (std::set<std::string>{"autoexec.cfg", "kestro.cfg"}));
-    }
+    const fs::path valve = mod("valve");
+    fs::create_symlink("/dev/full", valve / "autoexec.cfg");
+    EXPECT_EQ(failing("valve", InstallStep::AppendExec, "autoexec.cfg").error,
+              std::errc::no_space_on_device);
+    EXPECT_EQ(readBytes(valve / "kestro.cfg"), "c\r\n");
+    EXPECT_EQ(entries(valve), (Names{"autoexec.cfg", "kestro.cfg"}));
+
     // kestro.cfg leading to a full disk is written in place, and fails.
-    {
-        const fs::path dod = mod("dod");
-        fs::create_symlink("/dev/full", dod / "kestro.cfg");
-        const InstallResult result = InstallConfig(game_, ticks({"dod"}), "c");
-        ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
-        EXPECT_EQ(result.failure->error, std::errc::no_space_on_device);
-        EXPECT_TRUE(fs::is_symlink(dod / "kestro.cfg"));
-        EXPECT_EQ(entries(dod), (std::set<std::string>{"kestro.cfg"}));
-    }
+    const fs::path dod = mod("dod");
+    fs::create_symlink("/dev/full", dod / "kestro.cfg");
+    EXPECT_EQ(failing("dod", InstallStep::WriteConfig, "kestro.cfg").error,
+              std::errc::no_space_on_device);
+    EXPECT_TRUE(fs::is_symlink(dod / "kestro.cfg"));
+    EXPECT_EQ(entries(dod), (Names{"kestro.cfg"}));
+
     // kestro.cfg that is a pipe nobody reads: a failure, not a program that hangs.
-    {
-        const fs::path dmc = mod("dmc");
-        ASSERT_EQ(::mkfifo((dmc / "kestro.cfg").c_str(), 0666), 0);
-        const InstallResult result = InstallConfig(game_, ticks({"dmc"}), "c");
-        ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
-        EXPECT_EQ(entries(dmc), (std::set<std::string>{"kestro.cfg"}));
-    }
+    const fs::path dmc = mod("dmc");
+    ASSERT_EQ(::mkfifo((dmc / "kestro.cfg").c_str(), 0666), 0);
+    failing("dmc", InstallStep::WriteConfig, "kestro.cfg");
+    EXPECT_EQ(entries(dmc), (Names{"kestro.cfg"}));
 }
 
 // A write that stops half-way (here at the file size limit) leaves the old kestro.cfg whole
@@ -329,48 +265,34 @@ TEST_F(InstallConfigTest, WriteErrorsAreFailures) {
 TEST_F(InstallConfigTest, HalfWrittenConfigNeverReplacesTheOldOne) {
     const fs::path valve = mod("valve");
     writeBytes(valve / "kestro.cfg", "old config\r\n");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 16;
+    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const InstallResult result = InstallConfig(game_, ticks({"valve"}), std::string(100, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
 
-    struct FileSizeLimit {
-        rlimit saved{};
-        void (*savedSignal)(int) = nullptr;
-        explicit FileSizeLimit(rlim_t bytes) {
-            getrlimit(RLIMIT_FSIZE, &saved);
-            savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limited = saved;
-            limited.rlim_cur = bytes;
-            setrlimit(RLIMIT_FSIZE, &limited);
-        }
-        ~FileSizeLimit() {
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, savedSignal);
-        }
-    };
-    InstallResult result;
-    {
-        FileSizeLimit limit(16);
-        result = InstallConfig(game_, ticks({"valve"}), std::string(100, 'x'));
-    }
     ASSERT_FALSE(result.succeeded());
-    EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
     EXPECT_EQ(result.failure->error, std::errc::file_too_large);
     EXPECT_EQ(readBytes(valve / "kestro.cfg"), "old config\r\n");
-    EXPECT_EQ(entries(valve), (std::set<std::string>{"kestro.cfg"}));
+    EXPECT_EQ(entries(valve), (Names{"kestro.cfg"}));
 }
 
+// Replacing writes through a link to the file it names, whose permissions stay.
 TEST_F(InstallConfigTest, ReplacingKeepsLinksAndPermissions) {
-    const fs::path valve = mod("valve");
-    const fs::path elsewhere = game_ / "shared.cfg";
-    writeBytes(elsewhere, "old\r\n");
-    fs::permissions(elsewhere, fs::perms::owner_read | fs::perms::owner_write |
-                                   fs::perms::group_read);
-    fs::create_symlink(elsewhere, valve / "kestro.cfg");
-
-    ASSERT_TRUE(InstallConfig(game_, ticks({"valve"}), "new").succeeded());
-    EXPECT_TRUE(fs::is_symlink(valve / "kestro.cfg"));
-    EXPECT_EQ(readBytes(elsewhere), "new\r\n");
-    EXPECT_EQ(fs::status(elsewhere).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(entries(game_), (std::set<std::string>{"shared.cfg", "valve"}));
+    const fs::path shared = game_ / "shared.cfg";
+    writeBytes(shared, "old\r\n");
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(shared, perms);
+    fs::create_symlink(shared, mod("valve") / "kestro.cfg");
+    install(ticks({"valve"}), "new");
+    EXPECT_TRUE(fs::is_symlink(game_ / "valve" / "kestro.cfg"));
+    EXPECT_EQ(readBytes(shared), "new\r\n");
+    EXPECT_EQ(fs::status(shared).permissions(), perms);
+    EXPECT_EQ(entries(game_), (Names{"shared.cfg", "valve"}));
 }
 #endif
 

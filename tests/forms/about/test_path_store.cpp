@@ -1,7 +1,10 @@
+// The store that stands in for the registry where there is none: it names the first
+// system-information program found on the search path.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "forms/about/key_value.h"
 #include "forms/about/path_store.h"
@@ -12,24 +15,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const std::string kKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
 class PathStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("kestro-path-store-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                           ->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
+        root_ = fs::temp_directory_path() / ("kestro-path-store-" + std::to_string(std::random_device{}()));
         fs::create_directories(root_ / "a");
         fs::create_directories(root_ / "b");
     }
     void TearDown() override { fs::remove_all(root_); }
 
     std::string dir(const char* name) const { return (root_ / name).string(); }
-    void program(const char* folder, const char* name, bool executable = true) {
-        const fs::path path = root_ / folder / name;
-        std::ofstream(path) << "#!/bin/sh\n";
-        fs::permissions(path, executable ? fs::perms(0755) : fs::perms(0644));
+    void program(const char* folder, const char* name, fs::perms perms = fs::perms(0755)) {
+        std::ofstream(root_ / folder / name) << "#!/bin/sh\n";
+        fs::permissions(root_ / folder / name, perms);
     }
 
     fs::path root_;
@@ -38,21 +38,25 @@ protected:
 TEST_F(PathStoreTest, FindsTheFirstListedProgramOnThePath) {
     program("b", "kinfocenter");
     program("a", "gnome-system-monitor");
-    program("b", "hardinfo", false);         // not executable
+    program("b", "hardinfo", fs::perms(0644));          // not executable
     fs::create_directories(root_ / "a" / "hardinfo2");  // a folder, not a program
     PathProgramStore store(dir("a") + "::" + dir("b"), kSysInfoPrograms);
     EXPECT_EQ(store.findProgram(), dir("b") + "/kinfocenter");
-
     program("b", "hardinfo2");
     EXPECT_EQ(store.findProgram(), dir("b") + "/hardinfo2");
+
+    // An empty entry of the search path is not the current directory.
+    const fs::path previous = fs::current_path();
+    fs::current_path(root_ / "b");
+    EXPECT_EQ(PathProgramStore(":", kSysInfoPrograms).findProgram(), "");
+    fs::current_path(previous);
 }
 
 TEST_F(PathStoreTest, AnswersOnlyThePathValueOfTheSysInfoKey) {
     program("a", "hardinfo");
     PathProgramStore store(dir("a"), kSysInfoPrograms);
     std::string value;
-    EXPECT_TRUE(GetKeyValue(store, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                            "PATH", value));
+    EXPECT_TRUE(GetKeyValue(store, kLocalMachine, kKey, "PATH", value));
     EXPECT_EQ(value, dir("a") + "/hardinfo");
     // Key and value names compare without regard to case, as in the registry.
     value.clear();
@@ -60,52 +64,24 @@ TEST_F(PathStoreTest, AnswersOnlyThePathValueOfTheSysInfoKey) {
                             "Path", value));
     EXPECT_EQ(value, dir("a") + "/hardinfo");
 
-    const std::pair<const char*, const char*> unknown[] = {
-        {"SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
-        {"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "MSINFO"},
-        {"SOFTWARE\\Microsoft\\Shared Tools", "PATH"},
-    };
-    for (const auto& [key, name] : unknown) {
-        value = "x";
+    for (const auto& [key, name] :
+         {std::pair{"SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
+          {"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "MSINFO"},
+          {"SOFTWARE\\Microsoft\\Shared Tools", "PATH"}}) {
         EXPECT_FALSE(GetKeyValue(store, kLocalMachine, key, name, value)) << key << " " << name;
-        EXPECT_EQ(value, "");
     }
-    EXPECT_FALSE(GetKeyValue(store, 0x80000001, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                             "PATH", value));
+    EXPECT_FALSE(GetKeyValue(store, 0x80000001, kKey, "PATH", value));
 }
 
 TEST_F(PathStoreTest, NothingInstalledMeansTheMessage) {
     program("a", "sysinfo-viewer");  // not one of ours
     PathProgramStore store(dir("a") + ":" + dir("b"), kSysInfoPrograms);
-    std::string value = "x";
-    EXPECT_FALSE(GetKeyValue(store, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                             "PATH", value));
-
     std::vector<std::string> messages, started;
-    SysInfoServices services;
-    services.store = &store;
-    services.fileExists = [](const std::string&) { return true; };
-    services.startProgram = [&](const std::string& path) {
-        started.push_back(path);
-        return true;
-    };
-    services.showMessage = [&](std::string_view text) { messages.emplace_back(text); };
-    StartSysInfo(services);
+    StartSysInfo({&store, [](const std::string&) { return true; },
+                  [&](const std::string& path) { return started.push_back(path), true; },
+                  [&](std::string_view text) { messages.emplace_back(text); }});
     EXPECT_TRUE(started.empty());
     EXPECT_EQ(messages, std::vector<std::string>{"System Information Is Unavailable At This Time"});
-}
-
-TEST(PathStore, EmptyPathEntriesAreNotTheCurrentDirectory) {
-    const fs::path here = fs::temp_directory_path() / "kestro-path-store-cwd";
-    fs::create_directories(here);
-    std::ofstream(here / "hardinfo") << "#!/bin/sh\n";
-    fs::permissions(here / "hardinfo", fs::perms(0755));
-    const fs::path previous = fs::current_path();
-    fs::current_path(here);
-    PathProgramStore store(":", kSysInfoPrograms);
-    EXPECT_EQ(store.findProgram(), "");
-    fs::current_path(previous);
-    fs::remove_all(here);
 }
 
 }  // namespace
