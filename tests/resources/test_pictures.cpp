@@ -1,3 +1,4 @@
+// The program's pictures as embedded, and its icon as shipped for Windows.
 #include <QFile>
 #include <QImageReader>
 #include <QtTest>
@@ -9,37 +10,17 @@ using namespace kestro;
 
 namespace {
 
-// What the frame header of a JPEG file says: the kind of coding and the number of colour
-// components, and whether the file starts with a JFIF header.
-struct JpegFacts {
-    bool jfif = false;
-    int frameMarker = 0;  // 0xC0 baseline, 0xC1 extended, 0xC2 progressive, ...
-    int components = 0;
-    int frameCount = 0;
-};
-
-JpegFacts readJpegFacts(const QByteArray& data) {
-    JpegFacts facts;
+// The markers of a JPEG file before its scan data, each with the bytes that follow it.
+QList<QPair<int, QByteArray>> jpegMarkers(const QByteArray& data) {
+    QList<QPair<int, QByteArray>> markers;
     const auto byte = [&](qsizetype i) { return i < data.size() ? quint8(data[i]) : 0; };
-    if (byte(0) != 0xFF || byte(1) != 0xD8) return facts;
-    qsizetype i = 2;
-    bool first = true;
-    while (i + 4 <= data.size() && byte(i) == 0xFF) {
-        const int marker = byte(i + 1);
-        if (marker == 0xD9 || marker == 0xDA) break;  // end, or start of the scan data
-        const int length = (byte(i + 2) << 8) | byte(i + 3);
-        if (first && marker == 0xE0) facts.jfif = data.mid(i + 4, 5) == QByteArray("JFIF\0", 5);
-        first = false;
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 &&
-                           marker != 0xC8 && marker != 0xCC;
-        if (frame) {
-            facts.frameMarker = marker;
-            facts.components = byte(i + 9);
-            ++facts.frameCount;
-        }
+    for (qsizetype i = 2; byte(0) == 0xFF && byte(1) == 0xD8 && i + 4 <= data.size();) {
+        const int marker = byte(i + 1), length = (byte(i + 2) << 8) | byte(i + 3);
+        if (byte(i) != 0xFF || marker == 0xD9 || marker == 0xDA) break;  // end, or scan data
+        markers.append({marker, data.mid(i + 4, length - 2)});
         i += 2 + length;
     }
-    return facts;
+    return markers;
 }
 
 // Mean difference per colour channel of two pictures of one size.
@@ -67,30 +48,33 @@ private slots:
     void jpegsAreBaselineJfifWithThreeComponents_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("logo") << QString::fromLatin1(pictures::kLogo) << QSize(100, 100);
-        QTest::newRow("mirrored logo")
-            << QString::fromLatin1(pictures::kLogoMirrored) << QSize(100, 100);
-        QTest::newRow("screenshot") << QString::fromLatin1(pictures::kScreenshot)
-                                    << QSize(640, 480);
+        QTest::newRow("logo") << pictures::kLogo << QSize(100, 100);
+        QTest::newRow("mirrored logo") << pictures::kLogoMirrored << QSize(100, 100);
+        QTest::newRow("screenshot") << pictures::kScreenshot << QSize(640, 480);
     }
     void jpegsAreBaselineJfifWithThreeComponents() {
         QFETCH(QString, path);
         QFETCH(QSize, size);
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
-        QCOMPARE(reader.size(), size);
         const QImage image = reader.read();
-        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(image.size(), size);
         QVERIFY(!image.isGrayscale());
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const JpegFacts facts = readJpegFacts(file.readAll());
-        QVERIFY(facts.jfif);
-        QCOMPARE(facts.frameCount, 1);
-        QCOMPARE(facts.frameMarker, 0xC0);
-        QCOMPARE(facts.components, 3);
+        const auto markers = jpegMarkers(file.readAll());
+        QVERIFY(!markers.isEmpty());
+        QCOMPARE(markers[0].first, 0xE0);  // JFIF first
+        QVERIFY(markers[0].second.startsWith(QByteArray("JFIF\0", 5)));
+        QList<int> frames;  // start-of-frame markers: C0 baseline, C1 extended, C2 progressive...
+        for (const auto& [marker, bytes] : markers) {
+            const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 &&
+                               marker != 0xC8 && marker != 0xCC;
+            if (frame)
+                frames << marker << quint8(bytes[5]);  // with its number of components
+        }
+        QCOMPARE(frames, (QList<int>{0xC0, 3}));
     }
 
     void mirroredLogoIsTheLogoTurnedLeftToRight() {
@@ -104,12 +88,9 @@ private slots:
     void programIcons() {
         QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
         QImageReader reader(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
-        QCOMPARE(reader.imageCount(), 3);
         QList<QSize> sizes;
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            QVERIFY(reader.jumpToImage(i));
+        for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
             const QImage image = reader.read();
-            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
             QVERIFY(image.hasAlphaChannel());
             sizes << image.size();
         }
