@@ -12,25 +12,11 @@ class FoldersTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void chainFromTheRootDown_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QStringList>("chain");
-        QTest::newRow("root") << "/" << QStringList{"/"};
-        QTest::newRow("one below") << "/games" << QStringList{"/", "/games"};
-        QTest::newRow("deeper")
-            << "/games/Sierra/Half-Life"
-            << QStringList{"/", "/games", "/games/Sierra", "/games/Sierra/Half-Life"};
-        QTest::newRow("spaces kept") << "/my games/Half Life"
-                                     << QStringList{"/", "/my games", "/my games/Half Life"};
-    }
-    void chainFromTheRootDown() {
-        QFETCH(QString, folder);
-        QFETCH(QStringList, chain);
-        QCOMPARE(folderChain(folder), chain);
-        QCOMPARE(folderRoot(folder), QStringLiteral("/"));
-    }
-
-    void pathForms() {
+    void chainsLabelsAndCleanForms() {
+        QCOMPARE(folderChain(QStringLiteral("/")), QStringList{"/"});
+        QCOMPARE(folderChain(QStringLiteral("/my games/Half Life")),
+                 (QStringList{"/", "/my games", "/my games/Half Life"}));
+        QCOMPARE(folderRoot(QStringLiteral("/my games/Half Life")), QStringLiteral("/"));
         QCOMPARE(folderLabel(QStringLiteral("/")), QStringLiteral("/"));
         QCOMPARE(folderLabel(QStringLiteral("/games/Half-Life")), QStringLiteral("Half-Life"));
         for (const auto& [folder, clean] : {std::pair{"/games/Half-Life/", "/games/Half-Life"},
@@ -41,53 +27,33 @@ private slots:
 
     void subFoldersSortedWithHiddenOnes() {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QDir base(dir.path());
-        for (const char* name : {"valve", "Action", ".steam", "tfc", "cstrike"})
-            QVERIFY(base.mkdir(QString::fromLatin1(name)));
-        QFile file(base.filePath(QStringLiteral("readme.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(QFile::link(base.filePath(QStringLiteral("valve")),
-                            base.filePath(QStringLiteral("linked"))));
-        QVERIFY(QFile::link(base.filePath(QStringLiteral("nowhere")),
-                            base.filePath(QStringLiteral("dangling"))));
-
         const QString p = dir.path();
+        for (const char* name : {"valve", "Action", ".steam", "tfc", "cstrike"})
+            QVERIFY(QDir(p).mkdir(QString::fromLatin1(name)));
+        QFile file(p + "/readme.txt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(p + "/valve", p + "/linked"));
+        QVERIFY(QFile::link(p + "/nowhere", p + "/dangling"));
+
         QCOMPARE(subFolders(p), (QStringList{p + "/.steam", p + "/Action", p + "/cstrike",
                                              p + "/linked", p + "/tfc", p + "/valve"}));
         QCOMPARE(subFolders(p + "/valve"), QStringList());
         QCOMPARE(subFolders(p + "/no-such-folder"), QStringList());
+        for (const QString& folder : subFolders(QStringLiteral("/")))
+            QCOMPARE(folderChain(folder), (QStringList{"/", folder}));  // no "//"
 
-        const QStringList atRoot = subFolders(QStringLiteral("/"));
-        QVERIFY(!atRoot.isEmpty());
-        for (const QString& folder : atRoot) {
-            QVERIFY2(folder.startsWith('/') && !folder.startsWith("//"), qPrintable(folder));
-            QCOMPARE(folderChain(folder), (QStringList{"/", folder}));
-        }
-
-        QVERIFY(isBrowsable(p));
-        QVERIFY(isBrowsable(p + "/linked"));
-        QVERIFY(!isBrowsable(p + "/readme.txt"));
-        QVERIFY(!isBrowsable(p + "/no-such-folder"));
-        QVERIFY(!isBrowsable(p + "/readme.txt/below"));
+        QVERIFY(isBrowsable(p) && isBrowsable(p + "/linked"));
+        for (const char* below : {"/readme.txt", "/no-such-folder", "/readme.txt/below"})
+            QVERIFY2(!isBrowsable(p + below), below);
     }
 
-    void rootHoldingAFolder_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("root");
-        QTest::newRow("root itself") << "/" << "/";
-        QTest::newRow("below a mount") << "/home/player/hl" << "/home";
-        QTest::newRow("the mount itself") << "/home" << "/home";
-        QTest::newRow("a longer name is not below") << "/homework" << "/";
-        QTest::newRow("the longest holder wins") << "/home2/x" << "/home2";
-        QTest::newRow("nested mounts") << "/mnt/usb/hl" << "/mnt/usb";
-        QTest::newRow("beside a mount") << "/mnt/other" << "/";
-    }
-    void rootHoldingAFolder() {
-        QFETCH(QString, folder);
-        QFETCH(QString, root);
+    void theLongestRootHoldsAFolder() {
         const QStringList roots{"/", "/home", "/home2", "/mnt/usb"};
-        QCOMPARE(rootHolding(folder, roots), root);
+        for (const auto& [folder, root] :
+             {std::pair{"/", "/"}, {"/home/player/hl", "/home"}, {"/home", "/home"},
+              {"/homework", "/"}, {"/home2/x", "/home2"}, {"/mnt/usb/hl", "/mnt/usb"},
+              {"/mnt/other", "/"}})
+            QCOMPARE(rootHolding(QString::fromLatin1(folder), roots), QString::fromLatin1(root));
     }
 
     void mountedRootsWithTheRootFirstAndOnce() {
