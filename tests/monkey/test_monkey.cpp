@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QListView>
+#include <QTreeWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -24,46 +24,28 @@
 #include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
 #include "forms/start/rules.h"
+#include "forms/support/window_test_support.h"
 
 using namespace kestro;
+using kestro::test::click;
 
 namespace {
 
 enum class Action {
-    ClickMainControl,
-    ClickAnyButton,
-    ChangeList,
-    TypeOption,
-    EditResult,
-    Hover,
-    Generate,
-    OpenPresets,
-    OpenInstall,
-    OpenAbout,
-    PressPreset,
-    TypePath,
-    TickMod,
-    PressInstall,
-    PressBrowse,
-    BrowseOpenFolder,
-    BrowseChangeDrive,
-    DoubleClickLogo,
-    PressKey,
-    CloseWindow,
-    CloseMain,
-    Exit,
-    Count
+    ClickMainControl, ClickAnyButton, ChangeList, TypeOption, EditResult, Hover, Generate,
+    OpenPresets, OpenInstall, OpenAbout, PressPreset, TypePath, TickMod, PressInstall,
+    PressBrowse, BrowseOpenFolder, BrowseChangeDrive, DoubleClickLogo, PressKey, CloseWindow,
+    CloseMain, Exit, Count
 };
 
-const char* actionName(Action a) {
-    static const char* const names[] = {
-        "ClickMainControl", "ClickAnyButton", "ChangeList",    "TypeOption",  "EditResult",
-        "Hover",            "Generate",       "OpenPresets",   "OpenInstall", "OpenAbout",
-        "PressPreset",      "TypePath",       "TickMod",       "PressInstall", "PressBrowse",
-        "BrowseOpenFolder", "BrowseChangeDrive", "DoubleClickLogo", "PressKey", "CloseWindow",
-        "CloseMain",        "Exit"};
-    return names[static_cast<int>(a)];
-}
+// Each action's name and how often it is drawn relative to the others, in the order above.
+const std::pair<const char*, int> kActions[] = {
+    {"ClickMainControl", 20}, {"ClickAnyButton", 6}, {"ChangeList", 8}, {"TypeOption", 3},
+    {"EditResult", 3}, {"Hover", 8}, {"Generate", 5}, {"OpenPresets", 3}, {"OpenInstall", 3},
+    {"OpenAbout", 3}, {"PressPreset", 5}, {"TypePath", 5}, {"TickMod", 5}, {"PressInstall", 5},
+    {"PressBrowse", 3}, {"BrowseOpenFolder", 4}, {"BrowseChangeDrive", 3},
+    {"DoubleClickLogo", 3}, {"PressKey", 5}, {"CloseWindow", 3}, {"CloseMain", 1}, {"Exit", 1}};
+static_assert(std::size(kActions) == static_cast<std::size_t>(Action::Count));
 
 struct Step {
     Action action;
@@ -71,26 +53,10 @@ struct Step {
     quint32 b;
 };
 
-// How often each action is drawn, relative to the others.
-int weight(Action a) {
-    switch (a) {
-    case Action::ClickMainControl: return 20;
-    case Action::ChangeList: return 8;
-    case Action::Hover: return 8;
-    case Action::ClickAnyButton: return 6;
-    case Action::Generate: case Action::PressPreset: case Action::TickMod: return 5;
-    case Action::PressInstall: case Action::TypePath: case Action::PressKey: return 5;
-    case Action::BrowseOpenFolder: return 4;
-    case Action::CloseMain: case Action::Exit: return 1;
-    default: return 3;
-    }
-}
-
 std::vector<Step> drawSteps(quint32 seed, int count) {
     std::mt19937 rng(seed);
     std::vector<int> weights;
-    for (int i = 0; i < static_cast<int>(Action::Count); ++i)
-        weights.push_back(weight(static_cast<Action>(i)));
+    for (const auto& [name, weight] : kActions) weights.push_back(weight);
     std::discrete_distribution<int> pick(weights.begin(), weights.end());
     std::vector<Step> steps;
     for (int i = 0; i < count; ++i)
@@ -183,12 +149,6 @@ private:
         return std::nullopt;
     }
 
-    static void click(QWidget* w) {
-        if (!w) return;
-        const bool indicator = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
-        QTest::mouseClick(w, Qt::LeftButton, {},
-                          indicator ? QPoint(7, w->height() / 2) : w->rect().center());
-    }
     template <class T>
     static T* pickFrom(const QList<T*>& list, quint32 r) {
         return list.isEmpty() ? nullptr : list.at(static_cast<int>(r % list.size()));
@@ -264,13 +224,15 @@ private:
         case Action::PressInstall: pressInstall(); break;
         case Action::PressBrowse: clickButton(child<QAbstractButton>("frmInstall", "cmdBrowse")); break;
         case Action::BrowseOpenFolder:
-            if (auto* list = child<QListView>("frmBrowse", "dirLook")) {
-                const int rows = list->model() ? list->model()->rowCount(list->rootIndex()) : 0;
-                if (rows > 0) {
-                    const QModelIndex index =
-                        list->model()->index(static_cast<int>(s.a % rows), 0, list->rootIndex());
-                    list->scrollTo(index);
-                    const QPoint at = list->visualRect(index).center();
+            // Any entry of the scratch folder or its sub-folders (never the machine's own).
+            if (auto* list = child<QTreeWidget>("frmBrowse", "dirLook")) {
+                QList<QTreeWidgetItem*> entries;
+                for (QTreeWidgetItemIterator it(list); *it; ++it)
+                    if ((*it)->data(0, Qt::UserRole).toString().startsWith(root_)) entries << *it;
+                if (QTreeWidgetItem* entry = pickFrom(entries, s.a)) {
+                    list->scrollToItem(entry);
+                    const QPoint at = list->visualItemRect(entry).center();
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
                     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
                 }
             }
@@ -497,7 +459,7 @@ private slots:
             const std::vector<Step> shortest = shrink(steps, failure->step, root);
             QString list;
             for (const Step& s : shortest)
-                list += QStringLiteral("  %1(%2, %3)\n").arg(QLatin1String(actionName(s.action))).arg(s.a).arg(s.b);
+                list += QStringLiteral("  %1(%2, %3)\n").arg(QLatin1String(kActions[int(s.action)].first)).arg(s.a).arg(s.b);
             QDir::setCurrent(startDir);
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nshortest reproduction (%4 actions):\n%5")
                                  .arg(seed).arg(failure->step).arg(failure->what)
