@@ -37,19 +37,17 @@ private slots:
     void captionBorderGeometryAndTabOrder() {
         QCOMPARE(presets_->windowTitle(), QStringLiteral("Presets"));
         QCOMPARE(fixedDialogSize(presets_), QSize(290, 188));
-        QCOMPARE(misplaced(presets_, {{"Label1", {16, 8, 257, 45}}, {"cmdLow", {16, 60, 257, 29}},
-                                      {"cmdDefault", {16, 100, 257, 29}},
-                                      {"cmdHigh", {16, 140, 257, 29}}}),
+        QCOMPARE(misplaced(presets_, {
+                     {"Label1", {16, 8, 257, 45}}, {"cmdLow", {16, 60, 257, 29}},
+                     {"cmdDefault", {16, 100, 257, 29}}, {"cmdHigh", {16, 140, 257, 29}}}),
                  QString());
-        QCOMPARE(el<QLabel>(presets_, "Label1")->text(),
-                 QStringLiteral("These presets only affect options that are not dependant on the "
-                                "type of processor, video card or Internet connection you have."));
-        QCOMPARE(el<QPushButton>(presets_, "cmdLow")->text(),
-                 QStringLiteral("I found my computer in a junkyard (Lowest)"));
-        QCOMPARE(el<QPushButton>(presets_, "cmdDefault")->text(),
-                 QStringLiteral("I'm scared I'll hurt my system (HL Default)"));
-        QCOMPARE(el<QPushButton>(presets_, "cmdHigh")->text(),
-                 QStringLiteral("I'm a rich brat with a L337 system (Highest)"));
+        QCOMPARE(miscaptioned(presets_, {
+                     {"Label1", "These presets only affect options that are not dependant on the "
+                                "type of processor, video card or Internet connection you have."},
+                     {"cmdLow", "I found my computer in a junkyard (Lowest)"},
+                     {"cmdDefault", "I'm scared I'll hurt my system (HL Default)"},
+                     {"cmdHigh", "I'm a rich brat with a L337 system (Highest)"}}),
+                 QString());
         for (const char* name : {"Label1", "cmdLow", "cmdDefault", "cmdHigh"})
             QVERIFY2(el(presets_, name)->font().bold(), name);
         QCOMPARE(tabChain(el(presets_, "cmdLow")), (QStringList{"cmdLow", "cmdDefault", "cmdHigh"}));

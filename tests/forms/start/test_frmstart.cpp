@@ -1,11 +1,8 @@
 // The main window as built: start-up state, texts, places, focus order, and the rules and
-// buttons wired to its controls.
-#include <QGroupBox>
+// "Generate" wired to its controls. The other buttons' windows have tests of their own.
 #include <QPlainTextEdit>
 
 #include "config/generator.h"
-#include "forms/common/single_window.h"
-#include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
 
@@ -49,20 +46,14 @@ private slots:
     }
 
     void captionsFontsAndItems() {
-        for (const auto& [name, caption] : {std::pair{"fraRender", "Rendering Option"},
-                                            {"fraOpenGL", "OpenGL Options"},
-                                            {"fraGameOpt", "Gaming Options"},
-                                            {"fraSound", "Sound Options"},
-                                            {"fraDescript", "Description"}})
-            QCOMPARE(el<QGroupBox>(name)->title(), QString::fromLatin1(caption));
-        QCOMPARE(el<QRadioButton>("optSoftware")->text(), QStringLiteral("Software/Direct3D"));
-        QCOMPARE(el<QCheckBox>("chkFX")->text(), QStringLiteral("3Dfx"));
-        QCOMPARE(el<QCheckBox>("chkDownloadInGame")->text(),
-                 QStringLiteral("Disallow Downloads In-Game"));
-        QCOMPARE(el<QCheckBox>("chkSbit")->text(), QStringLiteral("Disable 16-bit sound"));
-        QCOMPARE(el<QLabel>("lblconnection")->text(), QStringLiteral("Connection Speed"));
-        QCOMPARE(el<QLabel>("lblVidQual")->text(), QStringLiteral("Video Rendering Quality"));
-        QCOMPARE(el<QPushButton>("cmdExit")->text(), QStringLiteral("Exit!"));
+        QCOMPARE(miscaptioned(w_, {
+                     {"fraRender", "Rendering Option"}, {"fraOpenGL", "OpenGL Options"},
+                     {"fraGameOpt", "Gaming Options"}, {"fraSound", "Sound Options"},
+                     {"fraDescript", "Description"}, {"optSoftware", "Software/Direct3D"},
+                     {"chkFX", "3Dfx"}, {"chkDownloadInGame", "Disallow Downloads In-Game"},
+                     {"chkSbit", "Disable 16-bit sound"}, {"lblconnection", "Connection Speed"},
+                     {"lblVidQual", "Video Rendering Quality"}, {"cmdExit", "Exit!"}}),
+                 QString());
         QVERIFY(el("lblMaxSize")->font().bold());
         QVERIFY(!el("lblDescript")->font().bold());
         QVERIFY(el("cmdGenerate")->font().bold());
@@ -84,15 +75,15 @@ private slots:
     void geometryWithinOnePixel() {
         QCOMPARE(w_->size(), QSize(665, 419));
         QCOMPARE(w_->minimumSize(), w_->maximumSize());
-        QCOMPARE(misplaced(w_, {{"fraRender", {8, 4, 133, 105}},   {"optSoftware", {20, 24, 109, 29}},
-                                {"optOpenGL", {20, 56, 109, 21}},  {"chkFX", {28, 76, 97, 17}},
-                                {"fraOpenGL", {152, 4, 505, 105}}, {"fraGameOpt", {8, 116, 361, 181}},
-                                {"fraSound", {380, 116, 277, 81}}, {"txtResult", {380, 204, 277, 133}},
-                                {"cmdPreset", {8, 304, 57, 33}},   {"cmdGenerate", {76, 304, 193, 33}},
-                                {"cmdInstall", {280, 304, 89, 33}}, {"fraDescript", {8, 344, 573, 65}},
-                                {"lblDescript", {8, 16, 557, 45}}, {"cmdAbout", {592, 352, 61, 25}},
-                                {"cmdExit", {592, 384, 61, 25}}},
-                           1),
+        QCOMPARE(misplaced(w_, {
+                     {"fraRender", {8, 4, 133, 105}}, {"optSoftware", {20, 24, 109, 29}},
+                     {"optOpenGL", {20, 56, 109, 21}}, {"chkFX", {28, 76, 97, 17}},
+                     {"fraOpenGL", {152, 4, 505, 105}}, {"fraGameOpt", {8, 116, 361, 181}},
+                     {"fraSound", {380, 116, 277, 81}}, {"txtResult", {380, 204, 277, 133}},
+                     {"cmdPreset", {8, 304, 57, 33}}, {"cmdGenerate", {76, 304, 193, 33}},
+                     {"cmdInstall", {280, 304, 89, 33}}, {"fraDescript", {8, 344, 573, 65}},
+                     {"lblDescript", {8, 16, 557, 45}}, {"cmdAbout", {592, 352, 61, 25}},
+                     {"cmdExit", {592, 384, 61, 25}}}, 1),
                  QString());
         // The option buttons are drawn over the frame, not hidden behind it.
         const QList<QObject*> stack = w_->children();
@@ -150,19 +141,6 @@ private slots:
         QVERIFY(!w_->resultText().contains(QStringLiteral("bind x jump")));
         QCOMPARE(w_->resultText().count(QStringLiteral("\r\n")), 33);
         QVERIFY(el("cmdInstall")->isEnabled());
-    }
-
-    void secondaryWindowsExistOnce() {
-        click(el("cmdPreset"));
-        QPointer<frmPreset> first = SingleWindow<frmPreset>::current();
-        QVERIFY(first && first->isVisible() && !first->parentWidget());
-        click(el("cmdPreset"));
-        QCOMPARE(SingleWindow<frmPreset>::current(), first.data());
-        first->close();
-        QTRY_VERIFY(first.isNull());  // closing deletes it
-        click(el("cmdPreset"));
-        QVERIFY(SingleWindow<frmPreset>::current());
-        delete SingleWindow<frmPreset>::current();
     }
 };
 

@@ -3,6 +3,7 @@
 // the focus chain and the geometry, and answering message boxes.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +92,25 @@ QString misplaced(const Window& window, std::initializer_list<Place> places, int
             out << QStringLiteral("%1 at %2,%3 %4x%5")
                        .arg(QLatin1String(name))
                        .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+    return out.join(QLatin1String("; "));
+}
+
+// The elements that do not show their caption (a frame's title, or the text of a label,
+// button or field), with what they show instead; empty when all do.
+template <class Window>
+QString miscaptioned(const Window& window,
+                     std::initializer_list<std::pair<const char*, const char*>> captions) {
+    QStringList out;
+    for (const auto& [name, caption] : captions) {
+        const QWidget* w = el(window, name);
+        QString shown;
+        if (auto* b = qobject_cast<const QAbstractButton*>(w)) shown = b->text();
+        if (auto* l = qobject_cast<const QLabel*>(w)) shown = l->text();
+        if (auto* g = qobject_cast<const QGroupBox*>(w)) shown = g->title();
+        if (auto* e = qobject_cast<const QLineEdit*>(w)) shown = e->text();
+        if (shown != QString::fromUtf8(caption))
+            out << QStringLiteral("%1 shows \"%2\"").arg(QLatin1String(name), shown);
     }
     return out.join(QLatin1String("; "));
 }
