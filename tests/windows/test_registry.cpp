@@ -43,28 +43,21 @@ TEST(Registry, GetKeyValueReadsSeededValues) {
     EXPECT_FALSE(GetKeyValue(*store, kLocalMachine, "SOFTWARE\\KestroNoSuchKey", "Text", value));
 }
 
-struct Launch {
-    std::vector<std::string> started;
-    std::vector<std::string> messages;
-    SysInfoServices services(SettingsStore& store) {
-        return {&store,
-                [](const std::string& path) { return fs::is_regular_file(fs::path(path)); },
-                [this](const std::string& path) {
-                    started.push_back(path);
-                    return true;
-                },
-                [this](std::string_view text) { messages.emplace_back(text); }};
-    }
-};
+using Strings = std::vector<std::string>;
+
+// Runs the launcher on the real registry and file system: what it started, what it showed.
+std::pair<Strings, Strings> launch(SettingsStore& store) {
+    Strings started, messages;
+    StartSysInfo({&store, [](const std::string& path) { return fs::is_regular_file(path); },
+                  [&](const std::string& path) { return started.push_back(path), true; },
+                  [&](std::string_view text) { messages.emplace_back(text); }});
+    return {started, messages};
+}
 
 TEST(Registry, StartSysInfoFindsTheProgramThroughBothEntries) {
     const auto store = makePlatformSettingsStore();
-
     // The "PATH" entry names the program itself; it is started without a file test.
-    Launch first;
-    StartSysInfo(first.services(*store));
-    EXPECT_EQ(first.started, std::vector<std::string>{"C:\\kestro-test\\sysinfo.exe"});
-    EXPECT_TRUE(first.messages.empty());
+    EXPECT_EQ(launch(*store), std::pair(Strings{"C:\\kestro-test\\sysinfo.exe"}, Strings{}));
 
     // Without it, MSINFO32.EXE in the "MSINFO" directory, once the file is there.
     HKEY key = nullptr;
@@ -73,18 +66,12 @@ TEST(Registry, StartSysInfoFindsTheProgramThroughBothEntries) {
               ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteValueA(key, "PATH"), ERROR_SUCCESS);
     RegCloseKey(key);
-
-    Launch withoutFile;
-    StartSysInfo(withoutFile.services(*store));
-    EXPECT_TRUE(withoutFile.started.empty());
-    EXPECT_EQ(withoutFile.messages, std::vector<std::string>{std::string(kSysInfoUnavailable)});
+    EXPECT_EQ(launch(*store), std::pair(Strings{}, Strings{std::string(kSysInfoUnavailable)}));
 
     fs::create_directories("C:\\kestro-test\\msinfo");
     std::ofstream("C:\\kestro-test\\msinfo\\MSINFO32.EXE", std::ios::binary) << "MZ";
-    Launch withFile;
-    StartSysInfo(withFile.services(*store));
-    EXPECT_EQ(withFile.started, std::vector<std::string>{"C:\\kestro-test\\msinfo\\MSINFO32.EXE"});
-    EXPECT_TRUE(withFile.messages.empty());
+    EXPECT_EQ(launch(*store),
+              std::pair(Strings{"C:\\kestro-test\\msinfo\\MSINFO32.EXE"}, Strings{}));
 }
 
 }  // namespace

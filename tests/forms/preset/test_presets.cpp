@@ -138,42 +138,5 @@ TEST(PresetNetgraph, TheGroupFollowsTheBoxEvenWhereNoRuleRan) {
     expectGroupEnabled(m, kNetgraphGroup, false);
 }
 
-// Records the writes a preset makes, passing them on to a model.
-class RecordingControls final : public OptionControls {
-public:
-    OptionValue value(std::string_view control) const override { return model.value(control); }
-    void setValue(std::string_view control, const OptionValue& value) override {
-        writes.push_back(std::string(control) + " value");
-        model.setValue(control, value);
-    }
-    bool isEnabled(std::string_view control) const override { return model.isEnabled(control); }
-    void setEnabled(std::string_view control, bool enabled) override {
-        writes.push_back(std::string(control) + " enabled");
-        model.setEnabled(control, enabled);
-    }
-
-    OptionModel model;
-    std::vector<std::string> writes;
-};
-
-TEST(PresetOrder, EachPresetWritesItsRowsInOrderAndNothingElse) {
-    const std::vector<std::string> expected{
-        "chkBlend value", "chkCDAudio value", "chkDither value",
-        "chkDownload value", "chkDownloadInGame value", "chkDynamic value",
-        "chkHimodels value", "chkHisound value", "chkMirrorAlpha value",
-        "chkNetGraph value", "chkReverb value", "chkSAd value",
-        "chkSbit value", "chkSEax value", "chkUpload value",
-        "chkWeap value", "chkCracks value", "chkLightholes value",
-        "cboNetGraph enabled", "cboPicmip value", "cboPlayermip value",
-        "cboPos enabled", "cboTexture value", "cboMaxSize value",
-        "lblMode enabled", "lblPos enabled", "txtDecals value",
-        "txtFPS value"};
-    for (Preset preset : {Preset::Low, Preset::Default, Preset::High}) {
-        RecordingControls controls;
-        applyPreset(controls, preset);
-        EXPECT_EQ(controls.writes, expected);
-    }
-}
-
 }  // namespace
 }  // namespace kestro
