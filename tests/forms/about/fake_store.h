@@ -31,10 +31,9 @@ public:
         lastRoot = root;
         lastOptions = options;
         lastAccess = access;
-        auto found = keys_.find(lower(keyName));
-        if (root != kLocalMachine || found == keys_.end()) return kStoreNotFound;
+        if (root != kLocalMachine || !keys_.count(lower(keyName))) return kStoreNotFound;
         key = nextHandle_++;
-        openKeys_[key] = found->first;
+        openKeys_[key] = lower(keyName);
         return kStoreOk;
     }
 
@@ -43,10 +42,9 @@ public:
         queried.push_back(valueName);
         lastBufferSize = size;
         bufferWasZeroed = std::all_of(buffer.begin(), buffer.end(), [](char c) { return c == 0; });
-        auto open = openKeys_.find(key);
-        if (open == openKeys_.end()) return 6;  // invalid handle
-        const auto& values = keys_[open->second];
-        auto found = values.find(lower(valueName));
+        if (!openKeys_.count(key)) return 6;  // invalid handle
+        const auto& values = keys_[openKeys_[key]];
+        const auto found = values.find(lower(valueName));
         if (found == values.end()) return kStoreNotFound;
         const StoredValue& stored = found->second;
         type = stored.type;
