@@ -87,16 +87,16 @@ const char* const kSoftwareText =
     "bgmvolume 0\r\n"
     "s_reverb 1\r\n";
 
-// Splits a config text into its lines; every line must end in CR LF.
+// The lines of a config text, each ended by CR LF; an unterminated rest fails the test.
 std::vector<std::string> crlfLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "unterminated last line";
-        if (end == std::string::npos) break;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
+        end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "unterminated last line";
+            break;
+        }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
     }
     return lines;
 }

@@ -9,23 +9,19 @@ class InstallInputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void latin1Conversion_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QString() << QByteArray();
-        QTest::newRow("ascii with CR LF") << QStringLiteral("a b\r\n") << QByteArray("a b\r\n");
-        QTest::newRow("latin-1 letters") << QStringLiteral("\u00e9\u00ff") << QByteArray("\xE9\xFF");
-        QTest::newRow("euro sign") << QStringLiteral("5\u20ac") << QByteArray("5?");
-        QTest::newRow("first beyond latin-1") << QStringLiteral("\u0100") << QByteArray("?");
-        QTest::newRow("pair of UTF-16 units is one character")
-            << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
-        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
-        QTest::newRow("nul kept") << QString(QChar(0)) << QByteArray(1, '\0');
-    }
     void latin1Conversion() {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(QByteArray::fromStdString(toLatin1Bytes(text)), bytes);
+        const std::pair<QString, QByteArray> rows[] = {
+            {QString(), QByteArray()},
+            {QStringLiteral("a b\r\n"), "a b\r\n"},
+            {QStringLiteral("\u00e9\u00ff"), "\xE9\xFF"},  // Latin-1 letters
+            {QStringLiteral("5\u20ac"), "5?"},            // the euro sign has no 8-bit form
+            {QStringLiteral("\u0100"), "?"},              // the first character beyond Latin-1
+            {QStringLiteral("a\U0001F600b"), "a?b"},      // a pair of UTF-16 units is one character
+            {QString(QChar(0xD800)), "?"},                // a lone surrogate
+            {QString(QChar(0)), QByteArray(1, '\0')},
+        };
+        for (const auto& [text, bytes] : rows)
+            QCOMPARE(QByteArray::fromStdString(toLatin1Bytes(text)), bytes);
     }
 
     void gameDirectoryIsNotNormalised() {
