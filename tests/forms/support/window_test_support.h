@@ -69,12 +69,6 @@ inline QStringList tabChain(QWidget* first) {
     return chain;
 }
 
-inline QStringList items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
-    return out;
-}
-
 // The elements that lie more than `tolerance` pixels away from their place, with where they
 // are; empty when all are in place. Compare it with QString() to see them on failure.
 struct Place {
