@@ -26,7 +26,8 @@ namespace fs = std::filesystem;
 using Names = std::set<std::string>;
 
 // The mod directories in install order, one per row of the install table.
-const char* const kMods[] = {"action", "cstrike", "dod", "dmc", "firearms", "frontline", "valve", "tfc"};
+const char* const kMods[] = {"action",   "cstrike",   "dod",   "dmc",
+                             "firearms", "frontline", "valve", "tfc"};
 
 std::string readBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -67,7 +68,8 @@ protected:
     // Installs into the game directory and expects success.
     void install(TickedRows ticked, std::string_view text) {
         const InstallResult result = InstallConfig(game_, ticked, text);
-        ASSERT_TRUE(result.succeeded()) << result.failure->path << ": " << result.failure->error.message();
+        ASSERT_TRUE(result.succeeded())
+            << result.failure->path << ": " << result.failure->error.message();
     }
     // Installs `mod` alone, expecting the failure `step` at `file` of that mod.
     InstallFailure failing(std::string_view name, InstallStep step, const char* file,
@@ -125,7 +127,8 @@ TEST_F(InstallConfigTest, EachRowInstallsIntoItsModDirectory) {
         SCOPED_TRACE(only);
         install(ticks({only}), "fps_max 72\r\nrate 8200\r\n");
         for (const char* name : kMods)
-            EXPECT_EQ(entries(game_ / name).size(), name == std::string_view(only) ? 2u : 0u) << name;
+            EXPECT_EQ(entries(game_ / name).size(), name == std::string_view(only) ? 2u : 0u)
+                << name;
         EXPECT_EQ(readBytes(game_ / only / "kestro.cfg"), "fps_max 72\r\nrate 8200\r\n\r\n");
         EXPECT_EQ(readBytes(game_ / only / "autoexec.cfg"), "exec kestro.cfg\r\n");
         fs::remove_all(game_ / only);
@@ -136,8 +139,8 @@ TEST_F(InstallConfigTest, EachRowInstallsIntoItsModDirectory) {
 TEST_F(InstallConfigTest, GameDirectoryWithOrWithoutTrailingSeparator) {
     mod("tfc");
     install(ticks({"tfc"}), "a");
-    ASSERT_TRUE(InstallConfig(fs::path(game_.native() + fs::path::preferred_separator), ticks({"tfc"}), "b")
-                    .succeeded());
+    const fs::path withSeparator = game_.native() + fs::path::preferred_separator;
+    ASSERT_TRUE(InstallConfig(withSeparator, ticks({"tfc"}), "b").succeeded());
     EXPECT_EQ(readBytes(game_ / "tfc" / "kestro.cfg"), "b\r\n");
     EXPECT_EQ(readBytes(game_ / "tfc" / "autoexec.cfg"), "exec kestro.cfg\r\nexec kestro.cfg\r\n");
 }
@@ -191,7 +194,8 @@ TEST_F(InstallConfigTest, FailureInTheMiddleKeepsEarlierRowsAndSkipsLaterOnes) {
     mod("valve");
     mod("tfc");
     // "dod" is missing; install order puts it between "action" and "valve".
-    const InstallResult result = InstallConfig(game_, ticks({"tfc", "valve", "dod", "action"}), "c");
+    const InstallResult result =
+        InstallConfig(game_, ticks({"tfc", "valve", "dod", "action"}), "c");
     ASSERT_FALSE(result.succeeded());
     EXPECT_EQ(kMods[result.failure->row], std::string_view("dod"));
     EXPECT_EQ(result.failure->step, InstallStep::WriteConfig);
@@ -216,7 +220,8 @@ TEST_F(InstallConfigTest, FailuresAreReportedAndLeaveNoTemporaryFile) {
     const fs::path dmc = mod("dmc");
     fs::create_directory(dmc / "kestro.cfg");
     writeBytes(dmc / "autoexec.cfg", "old\r\n");
-    [[maybe_unused]] const InstallFailure isDirectory = failing("dmc", InstallStep::WriteConfig, "kestro.cfg");
+    [[maybe_unused]] const InstallFailure isDirectory =
+        failing("dmc", InstallStep::WriteConfig, "kestro.cfg");
 #ifndef _WIN32
     EXPECT_EQ(isDirectory.error, std::errc::is_a_directory);
 #endif
@@ -227,7 +232,8 @@ TEST_F(InstallConfigTest, FailuresAreReportedAndLeaveNoTemporaryFile) {
     // A game directory that runs through a regular file.
     const fs::path file = game_ / "readme.txt";
     writeBytes(file, "just a file");
-    [[maybe_unused]] const InstallFailure throughFile = failing("tfc", InstallStep::WriteConfig, "kestro.cfg", file);
+    [[maybe_unused]] const InstallFailure throughFile =
+        failing("tfc", InstallStep::WriteConfig, "kestro.cfg", file);
 #ifndef _WIN32
     EXPECT_EQ(throughFile.error, std::errc::not_a_directory);
 #endif

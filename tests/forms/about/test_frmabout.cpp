@@ -14,11 +14,13 @@ namespace {
 
 int visiblePictureWindows() {
     int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) count += qobject_cast<frmEgg*>(w) && w->isVisible();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        count += qobject_cast<frmEgg*>(w) && w->isVisible();
     return count;
 }
 
-const QString kUnavailable = QStringLiteral("kestro|System Information Is Unavailable At This Time");
+const QString kUnavailable =
+    QStringLiteral("kestro|System Information Is Unavailable At This Time");
 
 }  // namespace
 
@@ -39,7 +41,8 @@ class FrmAboutTest : public QObject {
             started_ << QString::fromStdString(path);
             return true;
         };
-        about_ = SingleWindow<frmAbout>::show([platform] { return new frmAbout(std::move(*platform)); });
+        about_ = SingleWindow<frmAbout>::show(
+            [platform] { return new frmAbout(std::move(*platform)); });
         if (!QTest::qWaitForWindowActive(about_)) qFatal("About window not active");
     }
     template <class T = QWidget>
@@ -84,7 +87,8 @@ private slots:
                  QString());
         QVERIFY(el<QLabel>("lblEmail")->text().startsWith(
             QStringLiteral("Please E-mail any comments or suggestions to ")));
-        QCOMPARE(el<QLabel>("lblTitle")->text().section(u'\n', 0, 0), QStringLiteral("Kestro v1.0"));
+        QCOMPARE(el<QLabel>("lblTitle")->text().section(u'\n', 0, 0),
+                 QStringLiteral("Kestro v1.0"));
         QCOMPARE(el<QLabel>("lblVersion")->text().section(u'\n', 1, 1),
                  QStringLiteral("http://kestro.example.org/"));
         QCOMPARE(el<QLabel>("lblVersion")->textFormat(), Qt::PlainText);

@@ -36,8 +36,9 @@ using namespace std::string_literals;
 INSTANTIATE_TEST_SUITE_P(
     Values, ReadValue,
     ::testing::Values(
-        ReadCase{"TextWithTrailingZero", {1, "C:\\Tools\\msinfo32.exe\0"s}, "", "C:\\Tools\\msinfo32.exe"},
-        ReadCase{"TextWithoutTrailingZero", {1, "C:\\Tools\\msinfo32.exe"}, "old", "C:\\Tools\\msinfo32.exe"},
+        ReadCase{"TextWithTrailingZero", {1, "C:\\Tools\\info.exe\0"s}, "", "C:\\Tools\\info.exe"},
+        ReadCase{"TextWithoutTrailingZero", {1, "C:\\Tools\\info.exe"}, "old",
+                 "C:\\Tools\\info.exe"},
         ReadCase{"OnlyTheLastZeroIsCut", {1, "ab\0cd\0\0"s}, "", "ab\0cd\0"s},
         ReadCase{"TextFillingTheBuffer", {1, std::string(1024, 'y')}, "", std::string(1024, 'y')},
         // 0x00010203: the zero top byte is cut; 01 02 03 read last to first give &h123.
@@ -90,7 +91,8 @@ TEST(GetKeyValue, NotFoundEmptiesTheValueAndReturnsFalse) {
 TEST(GetKeyValue, ZeroSizedValueOrNumberBeyond32BitsIsAnErrorAfterClosingTheKey) {
     // Five bytes of FF give ten digits: more than a 32-bit number holds.
     const std::pair<StoredValue, std::string> rows[] = {
-        {{1, ""}, "before"}, {{4, ""}, "before"}, {{3, ""}, "before"}, {{4, std::string(5, '\xFF')}, ""}};
+        {{1, ""}, "before"}, {{4, ""}, "before"}, {{3, ""}, "before"},
+        {{4, std::string(5, '\xFF')}, ""}};
     for (const auto& [stored, before] : rows) {
         SCOPED_TRACE(stored.type);
         FakeStore store;

@@ -19,7 +19,8 @@ const std::string kKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 class PathStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("kestro-path-store-" + std::to_string(std::random_device{}()));
+        root_ = fs::temp_directory_path() /
+                ("kestro-path-store-" + std::to_string(std::random_device{}()));
         fs::create_directories(root_ / "a");
         fs::create_directories(root_ / "b");
     }

@@ -82,7 +82,8 @@ TEST(StartSysInfo, EveryFailureEndsInTheOneMessage) {
         // No fall-back from a PATH that reads but names nothing startable, nor from an error.
         {"empty PATH",
          [](Machine& m) {
-             m.putPath(""), m.putDir(kDir), m.files = {kDirProgram}, m.startable = {"", kDirProgram};
+             m.putPath(""), m.putDir(kDir);
+             m.files = {kDirProgram}, m.startable = {"", kDirProgram};
          }},
         {"PATH of zero size",
          [](Machine& m) {

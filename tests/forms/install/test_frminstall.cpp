@@ -102,8 +102,8 @@ private slots:
                  (QStringList{"cmdSave", "cmdCancel", "txtFileName", "chkCStrike", "chkDoD",
                               "chkFirearms", "chkAction", "chkTFC", "chkValve", "cmdBrowse",
                               "chkDMC", "chkFLF"}));
-        for (const char* button : {"cmdSave", "cmdCancel", "cmdBrowse"})
-            QVERIFY(!el<QPushButton>(button)->isDefault() && !el<QPushButton>(button)->autoDefault());
+        for (const char* name : {"cmdSave", "cmdCancel", "cmdBrowse"})
+            QVERIFY(!el<QPushButton>(name)->isDefault() && !el<QPushButton>(name)->autoDefault());
         QTest::keyClick(w_.data(), Qt::Key_Escape);  // Escape is nobody's
         QVERIFY(w_->isVisible());
         mods({"valve"});

@@ -20,7 +20,9 @@ inline void moveUntouchedControls(OptionControls& controls) {
 }
 
 // The preset applied before the one under test, so that every row of it changes a value.
-inline Preset opposite(Preset preset) { return preset == Preset::High ? Preset::Low : Preset::High; }
+inline Preset opposite(Preset preset) {
+    return preset == Preset::High ? Preset::Low : Preset::High;
+}
 
 // The option set after moveUntouchedControls, opposite(preset) and preset, in OpenGL mode.
 // "Mode 3" and "Right" were selected when one of the two presets ticked "Enable Netgraph".

@@ -50,7 +50,8 @@ private slots:
                  QString());
         for (const char* name : {"Label1", "cmdLow", "cmdDefault", "cmdHigh"})
             QVERIFY2(el(presets_, name)->font().bold(), name);
-        QCOMPARE(tabChain(el(presets_, "cmdLow")), (QStringList{"cmdLow", "cmdDefault", "cmdHigh"}));
+        QCOMPARE(tabChain(el(presets_, "cmdLow")),
+                 (QStringList{"cmdLow", "cmdDefault", "cmdHigh"}));
     }
 
     void eachButtonWritesIntoTheMainWindow_data() {

@@ -43,7 +43,8 @@ private slots:
         for (QWidget* c : w_->findChildren<QWidget*>())
             if (w_->element(c->objectName()) == c && !c->isEnabled()) disabled << c->objectName();
         disabled.sort();
-        QCOMPARE(disabled, (QStringList{"cboNetGraph", "cboPos", "cmdInstall", "lblMode", "lblPos"}));
+        QCOMPARE(disabled,
+                 (QStringList{"cboNetGraph", "cboPos", "cmdInstall", "lblMode", "lblPos"}));
         QVERIFY(el<QLabel>("lblDescript")->text().isEmpty());
         QCOMPARE(w_->resultText(),
                  QStringLiteral("Press the \"Generate Config File!\" button after all appropiate "
