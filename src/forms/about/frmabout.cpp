@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "forms/common/qt_text.h"
 #include "forms/common/messages.h"
 #include "forms/common/pictures.h"
 #include "forms/common/single_window.h"
@@ -108,8 +109,7 @@ void frmAbout::StartSysInfo() {
     services.fileExists = platform_.fileExists;
     services.startProgram = platform_.startProgram;
     services.showMessage = [this](std::string_view text) {
-        showMessage(QString::fromLatin1(text.data(), qsizetype(text.size())), {},
-                    MessageIcon::None, this);
+        showMessage(toQString(text), {}, MessageIcon::None, this);
     };
     kestro::StartSysInfo(services);
 }

@@ -5,6 +5,7 @@
 
 #include "config/product.h"
 #include "pictures.h"
+#include "qt_text.h"
 
 namespace kestro {
 
@@ -13,8 +14,7 @@ void setUpApplication() {
     // No display name: on X11 Qt appends it to every window title ("About Kestro v1.0a —
     // Kestro v1.0"), and each window's caption must read exactly as designed.
     QApplication::setApplicationName(QStringLiteral("kestro"));
-    QApplication::setApplicationVersion(QString::fromLatin1(product::kVersion.data(),
-                                                            qsizetype(product::kVersion.size())));
+    QApplication::setApplicationVersion(toQString(product::kVersion));
     // Ties the windows to the installed desktop entry (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));
     pictures::load();

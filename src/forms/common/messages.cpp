@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "config/product.h"
+#include "qt_text.h"
 
 namespace kestro {
 
@@ -25,9 +26,7 @@ void showMessageBox(const Message& message, QWidget* parent) {
 void showMessage(const QString& text, const QString& title, MessageIcon icon, QWidget* parent) {
     const Message message{
         text,
-        title.isEmpty() ? QString::fromLatin1(product::kMessageTitle.data(),
-                                              qsizetype(product::kMessageTitle.size()))
-                        : title,
+        title.isEmpty() ? toQString(product::kMessageTitle) : title,
         icon};
     if (const MessageHandler& handler = handlerSlot()) {
         handler(message);

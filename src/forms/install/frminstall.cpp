@@ -7,6 +7,7 @@
 #include <array>
 
 #include "forms/browse/frmbrowse.h"
+#include "forms/common/qt_text.h"
 #include "forms/common/messages.h"
 #include "forms/common/single_window.h"
 #include "forms/common/twips.h"
@@ -49,8 +50,6 @@ const std::array kLayout{
     ElementSpec{"chkDMC", K::CheckBox, "", "", {300, 2280, 1755, 255}},
     ElementSpec{"chkFLF", K::CheckBox, "", "", {300, 2880, 1755, 255}},
 };
-
-QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 }  // namespace
 

@@ -8,14 +8,9 @@
 #include <string>
 
 #include "descriptions.h"
+#include "forms/common/qt_text.h"
 
 namespace kestro {
-
-namespace {
-
-QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-}  // namespace
 
 DescriptionHover::DescriptionHover(QWidget* window, const ElementMap& elements, QLabel* panel)
     : QObject(window), window_(window), panel_(panel) {

@@ -14,6 +14,7 @@
 #include "config/generator.h"
 #include "config/product.h"
 #include "description_hover.h"
+#include "forms/common/qt_text.h"
 #include "forms/common/window_style.h"
 #include "frmstart_layout.h"
 #include "window_openers.h"
@@ -25,8 +26,6 @@ const char* const kResultStartupText =
     "The config will appear here after the button is pressed. You may edit as you see fit.\r\n";
 
 namespace {
-
-QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The text widgets work with "\n"; the program's texts use carriage return + line feed.
 QString toDisplayLineBreaks(const QString& crlfText) {
