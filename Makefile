@@ -25,7 +25,7 @@ deps:
 	@tools/install-deps.sh $(PACKAGES)
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRO_WERROR=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -63,7 +63,7 @@ check: check-sanitizers check-static
 
 check-sanitizers: deps
 	@cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKESTRO_SANITIZE=ON \
-	  -DKESTRO_BUILD_BENCH=OFF >/dev/null
+	  -DKESTRO_WERROR=ON -DKESTRO_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(CHECK_BUILD) -j $(JOBS)
 	@cd $(CHECK_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 

@@ -9,12 +9,13 @@ namespace {
 
 kestro::OptionSet busyOptionSet() {
     kestro::OptionSet set = kestro::startupOptionSet();
-    for (const char* box : {"chkZtrick", "chkDither", "chkCracks", "chkLightholes", "chkBlend",
-                            "chkCull", "chkHimodels", "chkWeap", "chkDynamic", "chkMirrorAlpha",
-                            "chkPrecache", "chkNetGraph", "chkUpload", "chkDownload",
-                            "chkDownloadInGame", "chkMMX", "chkHisound", "chkSAd", "chkSEax",
-                            "chkSbit", "chkCDAudio", "chkReverb"}) {
-        kestro::setOption(set, box, 1);
+    using O = kestro::OptionSet;
+    for (int O::*box : {&O::chkZtrick, &O::chkDither, &O::chkCracks, &O::chkLightholes,
+                        &O::chkBlend, &O::chkCull, &O::chkHimodels, &O::chkWeap, &O::chkDynamic,
+                        &O::chkMirrorAlpha, &O::chkPrecache, &O::chkNetGraph, &O::chkUpload,
+                        &O::chkDownload, &O::chkDownloadInGame, &O::chkMMX, &O::chkHisound,
+                        &O::chkSAd, &O::chkSEax, &O::chkSbit, &O::chkCDAudio, &O::chkReverb}) {
+        set.*box = 1;
     }
     set.cboNetGraph = 2;
     set.cboPos = 1;

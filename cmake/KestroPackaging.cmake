@@ -6,14 +6,6 @@ include(GNUInstallDirs)
 # The id that ties the desktop entry, the icon and the AppStream metadata together.
 set(KESTRO_APP_ID org.example.kestro)
 
-# The version the program shows (product.h) is the one the package and the metadata carry.
-file(STRINGS "${PROJECT_SOURCE_DIR}/src/config/product.h" _kestro_version_line
-     REGEX "kVersion = \"")
-if(NOT _kestro_version_line MATCHES "kVersion = \"([0-9]+\\.[0-9]+)\"")
-  message(FATAL_ERROR "No kVersion = \"MAJOR.MINOR\" in src/config/product.h")
-endif()
-set(KESTRO_PRODUCT_VERSION "${CMAKE_MATCH_1}")
-
 set(_kestro_desktop_dir "${PROJECT_SOURCE_DIR}/resources/desktop")
 set(KESTRO_METAINFO_FILE "${PROJECT_BINARY_DIR}/desktop/${KESTRO_APP_ID}.metainfo.xml")
 configure_file("${_kestro_desktop_dir}/${KESTRO_APP_ID}.metainfo.xml.in" "${KESTRO_METAINFO_FILE}"
@@ -31,10 +23,10 @@ install(FILES "${PROJECT_SOURCE_DIR}/resources/kestro.png"
 # The Debian package: `cpack` in the build directory.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestro)
-set(CPACK_PACKAGE_VERSION "${KESTRO_PRODUCT_VERSION}")
+set(CPACK_PACKAGE_VERSION "${KESTRO_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Kestro developers")
 set(CPACK_PACKAGE_CONTACT "Kestro developers <kestro@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "http://kestro.example.org/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${KESTRO_WEB_ADDRESS}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tuned console config for Half-Life and its mods")
 set(CPACK_PACKAGE_DESCRIPTION "Kestro turns a description of the player's machine, \
 connection and taste into a block of game console commands, shows it for editing and \

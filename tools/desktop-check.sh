@@ -60,7 +60,7 @@ appstreamcli validate-tree --no-net --strict --override=url-not-secure=pedantic 
   || fail "appstreamcli validate-tree"
 
 echo "== Windows version block"
-rc=resources/kestro.rc
+rc="$build/generated/kestro.rc"  # made from resources/kestro.rc.in by CMake
 x86_64-w64-mingw32-windres --include-dir resources --input "$rc" --output "$scratch/kestro.res" --output-format res \
   || fail "windres could not compile $rc"
 x86_64-w64-mingw32-windres --input "$scratch/kestro.res" --output "$scratch/readback.rc" --output-format rc

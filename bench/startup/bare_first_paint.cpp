@@ -14,7 +14,7 @@
 #include <QRadioButton>
 
 #include "first_paint.h"
-#include "forms/start/frmstart_layout.h"
+#include "forms/start/frmstart_elements.h"
 
 namespace {
 
@@ -47,7 +47,8 @@ int main(int argc, char* argv[]) {
     auto* window = new QWidget;
     window->resize(kestro::twipsSize(kestro::kStartClientWidth, kestro::kStartClientHeight));
     QHash<QString, QWidget*> byName;
-    for (const kestro::ElementSpec& row : kestro::startLayout()) {
+    for (const kestro::StartElement& element : kestro::startElements()) {
+        const kestro::ElementSpec& row = element.element;
         QWidget* parent = *row.container ? byName.value(QString::fromLatin1(row.container)) : window;
         QWidget* control = plainControl(row, parent);
         control->setGeometry(row.rect.toPixels());

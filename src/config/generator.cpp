@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "product.h"
+#include "config/product.h"
 
 namespace kestro {
 
@@ -123,7 +123,7 @@ private:
 
 std::string generateConfig(const OptionSet& o) {
     ConfigWriter out(o);
-    out.line("// Created with Kestro v1.0");
+    out.line("// Created with ", product::kTitle);
     out.line("// Get your own copy at");
     out.line("// ", product::kWebAddress);
     out.line("");

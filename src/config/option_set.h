@@ -3,13 +3,11 @@
 // of the main window, named after the control.
 
 #include <string>
-#include <string_view>
-#include <variant>
 
 namespace kestro {
 
 struct OptionSet {
-    // Rendering Option
+    // Rendering Option: exactly one of the two is true.
     bool optSoftware = false;
     bool optOpenGL = true;
     int chkFX = 0;
@@ -26,7 +24,7 @@ struct OptionSet {
     int chkBlend = 0;
     int chkCull = 0;
 
-    // Gaming Options
+    // Gaming Options (text fields hold UTF-8 text, copied into the config as typed)
     int cboRate = -1;
     std::string txtFPS = "72";
     std::string txtDecals = "3000";
@@ -54,20 +52,11 @@ struct OptionSet {
     bool operator==(const OptionSet&) const = default;
 };
 
-// Check boxes and lists hold an int, option buttons a bool, text fields a string.
-using OptionValue = std::variant<int, bool, std::string>;
-
-// The set as the main window shows it right after start: the design values plus the five
-// list choices that the window's initialisation makes.
+// The set as the main window shows it right after start: the design values above plus the
+// five list choices that the window's initialisation makes.
 OptionSet startupOptionSet();
 
 // Only the value 1 counts as ticked.
 constexpr bool isTicked(int checkValue) { return checkValue == 1; }
-
-// Field access by control name. An unknown name, or a value of the wrong kind for the
-// field, throws std::invalid_argument: such a call is a programming error.
-OptionValue getOption(const OptionSet& set, std::string_view controlName);
-void setOption(OptionSet& set, std::string_view controlName, const OptionValue& value);
-bool isOptionName(std::string_view controlName);
 
 }  // namespace kestro

@@ -10,6 +10,8 @@
 namespace kestro {
 namespace {
 
+using O = OptionSet;
+
 const char* const kStartupText =
     "// Created with Kestro v1.0\r\n"
     "// Get your own copy at\r\n"
@@ -118,10 +120,9 @@ TEST(GenerateConfig, SoftwareModeIgnoresEveryOpenGLControl) {
     set.cboPicmip = -1;
     set.cboPlayermip = 0;
     set.cboMaxSize = 3;
-    for (const char* box : {"chkZtrick", "chkBlend", "chkDither", "chkCull", "chkCracks",
-                            "chkLightholes", "chkFX"}) {
-        setOption(set, box, 1);
-    }
+    for (int OptionSet::*box : {&O::chkZtrick, &O::chkBlend, &O::chkDither, &O::chkCull,
+                                &O::chkCracks, &O::chkLightholes, &O::chkFX})
+        set.*box = 1;
     EXPECT_EQ(generateConfig(set), kSoftwareText);
 }
 
@@ -178,12 +179,13 @@ const std::vector<Variation> kVariations{
      40, {{11, "cl_himodels 0"}, {39, "bgmvolume 0"}, {27, "gl_ztrick 0"}}},
     {"EveryBoxTicked",
      [](auto& s) {
-         for (const char* box :
-              {"chkHimodels", "chkWeap", "chkDynamic", "chkMirrorAlpha", "chkPrecache", "chkUpload",
-               "chkDownload", "chkDownloadInGame", "chkMMX", "chkZtrick", "chkBlend", "chkDither",
-               "chkCull", "chkCracks", "chkLightholes", "chkHisound", "chkSAd", "chkSEax",
-               "chkSbit", "chkCDAudio", "chkReverb"})
-             setOption(s, box, 1);
+         for (int O::*box : {&O::chkHimodels, &O::chkWeap, &O::chkDynamic, &O::chkMirrorAlpha,
+                             &O::chkPrecache, &O::chkUpload, &O::chkDownload,
+                             &O::chkDownloadInGame, &O::chkMMX, &O::chkZtrick, &O::chkBlend,
+                             &O::chkDither, &O::chkCull, &O::chkCracks, &O::chkLightholes,
+                             &O::chkHisound, &O::chkSAd, &O::chkSEax, &O::chkSbit,
+                             &O::chkCDAudio, &O::chkReverb})
+             s.*box = 1;
      },
      40, {{11, "cl_himodels 1"}, {12, "r_drawviewmodel 0"}, {13, "r_dynamic 0"},
           {14, "r_mirroralpha 0"}, {15, "precache 0"}, {16, "cl_allowupload 0"},

@@ -23,7 +23,6 @@
 #include "forms/common/messages.h"
 #include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
-#include "forms/start/rules.h"
 #include "forms/support/window_test_support.h"
 
 using namespace kestro;
@@ -341,20 +340,23 @@ private:
         if (!main) return std::nullopt;
         const OptionSet options = main->optionSet();
         if (options.optOpenGL == options.optSoftware) return QStringLiteral("not exactly one rendering option");
-        for (std::string_view name : kOpenGLGroup)
-            if (main->isEnabled(name) != options.optOpenGL)
-                return QStringLiteral("OpenGL group member %1 enabled wrongly").arg(QLatin1String(name.data()));
-        for (std::string_view name : kNetgraphGroup)
-            if (main->isEnabled(name) != isTicked(options.chkNetGraph))
-                return QStringLiteral("Netgraph group member %1 enabled wrongly").arg(QLatin1String(name.data()));
+        const auto enabled = [main](const char* name) {
+            return main->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled();
+        };
+        for (const char* name : {"chkFX", "fraOpenGL", "lblTexture", "chkZtrick", "cboMaxSize"})
+            if (enabled(name) != options.optOpenGL)
+                return QStringLiteral("OpenGL group member %1 enabled wrongly").arg(name);
+        for (const char* name : {"cboNetGraph", "cboPos", "lblMode", "lblPos"})
+            if (enabled(name) != isTicked(options.chkNetGraph))
+                return QStringLiteral("Netgraph group member %1 enabled wrongly").arg(name);
         if (fxBefore && *fxBefore != options.chkFX && options.chkZtrick != options.chkFX)
             return QStringLiteral("Z-Trick did not follow 3Dfx");
         for (QComboBox* list : main->findChildren<QComboBox*>())
             if (list->currentIndex() < -1 || list->currentIndex() >= list->count())
                 return QStringLiteral("list %1 out of range").arg(list->objectName());
-        if (generated_ && !main->isEnabled("cmdInstall"))
+        if (generated_ && !enabled("cmdInstall"))
             return QStringLiteral("Install Config disabled again after a generation");
-        if (!generated_ && main->isEnabled("cmdInstall"))
+        if (!generated_ && enabled("cmdInstall"))
             return QStringLiteral("Install Config enabled before any generation");
         return std::nullopt;
     }

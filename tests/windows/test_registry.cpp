@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/about/key_value.h"
-#include "forms/about/sys_info.h"
+#include "sysinfo/key_value.h"
+#include "sysinfo/sys_info.h"
 
 namespace kestro {
 namespace {

@@ -5,23 +5,19 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <array>
 
+#include "config/product.h"
 #include "forms/common/qt_text.h"
 #include "forms/common/messages.h"
 #include "forms/common/pictures.h"
 #include "forms/common/single_window.h"
-#include "forms/common/twips.h"
+#include "forms/common/form_builder.h"
 #include "forms/common/window_style.h"
 #include "forms/egg/frmegg.h"
-#include "key_value.h"
-#include "sys_info.h"
+#include "sysinfo/key_value.h"
+#include "sysinfo/sys_info.h"
 
 namespace kestro {
-
-const char* const kAboutTitleText = "Kestro v1.0\nWritten by Wren Halloway in C++ with Qt";
-const char* const kAboutVersionText =
-    "Copyright (C) 2024 Wren Halloway\nhttp://kestro.example.org/";
 
 namespace {
 
@@ -31,31 +27,27 @@ using K = ElementKind;
 // overlapping elements, the stacking order: later rows lie on top. So the mirrored logo comes
 // before the logo it hides, and the white half of the etched separator before the grey line
 // drawn over its upper row.
-const std::array kLayout{
-    ElementSpec{"imgIconx", K::Image, "", pictures::kLogoMirrored, {300, 240, 705, 645}},
-    ElementSpec{"imgIcon", K::Image, "", pictures::kLogo, {300, 240, 705, 645}},
-    ElementSpec{"lblTitle", K::Label, "", kAboutTitleText, {1140, 120, 4425, 405}},
-    ElementSpec{"lblVersion", K::Label, "", kAboutVersionText, {1140, 600, 4425, 465}},
-    ElementSpec{"lblDescription", K::Label, "", "Supports Half-Life v1.1.0.7",
-                {240, 1080, 5265, 210}},
-    ElementSpec{"lblTest", K::Label, "",
-                "Tested on Counter-Strike 1.1 and Team Fortress Classic 1.5",
-                {240, 1320, 5235, 195}},
-    ElementSpec{"lblEmail", K::Label, "",
-                "Please E-mail any comments or suggestions to wren@example.org",
-                {240, 1680, 5235, 195}},
-    ElementSpec{"lblCredit", K::Label, "",
-                "Many thanks to Juno Pell and Oskar Brightwater for beta testing.",
-                {240, 1980, 5235, 195}},
-    ElementSpec{"Line1(0)", K::Line, "", "#ffffff", {60, 2460, 5549, 30}},
-    ElementSpec{"Line1(1)", K::Line, "", "#808080", {60, 2460, 5564, 15}},
-    ElementSpec{"lblDisclaimer", K::Label, "",
-                "The author takes no responsibility for any damage or loss of data caused by "
-                "this program. Kestro is free to distribute as long as all of its files are "
-                "included.",
-                {240, 2580, 3870, 825}},
-    ElementSpec{"cmdOK", K::Button, "", "OK", {4245, 2580, 1260, 345}},
-    ElementSpec{"cmdSysInfo", K::Button, "", "&System Info...", {4260, 3000, 1245, 345}},
+constexpr ElementSpec kElements[]{
+    {"imgIconx", K::Image, "", {300, 240, 705, 645}, pictures::kLogoMirrored},
+    {"imgIcon", K::Image, "", {300, 240, 705, 645}, pictures::kLogo},
+    {"lblTitle", K::Label, "", {1140, 120, 4425, 405},
+     KESTRO_TITLE "\nWritten by Wren Halloway in C++ with Qt"},
+    {"lblVersion", K::Label, "", {1140, 600, 4425, 465},
+     "Copyright (C) 2024 Wren Halloway\n" KESTRO_WEB_ADDRESS},
+    {"lblDescription", K::Label, "", {240, 1080, 5265, 210}, "Supports Half-Life v1.1.0.7"},
+    {"lblTest", K::Label, "", {240, 1320, 5235, 195},
+     "Tested on Counter-Strike 1.1 and Team Fortress Classic 1.5"},
+    {"lblEmail", K::Label, "", {240, 1680, 5235, 195},
+     "Please E-mail any comments or suggestions to wren@example.org"},
+    {"lblCredit", K::Label, "", {240, 1980, 5235, 195},
+     "Many thanks to Juno Pell and Oskar Brightwater for beta testing."},
+    {"Line1(0)", K::Line, "", {60, 2460, 5549, 30}, "#ffffff"},
+    {"Line1(1)", K::Line, "", {60, 2460, 5564, 15}, "#808080"},
+    {"lblDisclaimer", K::Label, "", {240, 2580, 3870, 825},
+     "The author takes no responsibility for any damage or loss of data caused by this "
+     "program. Kestro is free to distribute as long as all of its files are included."},
+    {"cmdOK", K::Button, "", {4245, 2580, 1260, 345}, "OK"},
+    {"cmdSysInfo", K::Button, "", {4260, 3000, 1245, 345}, "&System Info..."},
 };
 
 }  // namespace
@@ -78,25 +70,26 @@ frmAbout::frmAbout(SysInfoPlatform platform, QWidget* parent)
     : QWidget(parent), platform_(std::move(platform)) {
     pictures::load();
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Kestro v1.0a"));
+    setWindowTitle(toQString(product::kAboutCaption));
     useFixedDialogBorder(this, twipsSize(5730, 3555));
-    elements_ = buildElements(this, kLayout);
+    const Elements elements = buildElements(this, kElements);
+    imgIcon_ = elements.get<QLabel>("imgIcon");
+    imgIconx_ = elements.get<QLabel>("imgIconx");
+    lblVersion_ = elements.get<QLabel>("lblVersion");
+    cmdOK_ = elements.get<QPushButton>("cmdOK");
+    elements.get<QLabel>("lblTitle")->setTextFormat(Qt::PlainText);
+    lblVersion_->setTextFormat(Qt::PlainText);
 
-    for (const char* name : {"lblTitle", "lblVersion"})
-        element<QLabel>(QString::fromLatin1(name))->setTextFormat(Qt::PlainText);
-
-    auto* ok = element<QPushButton>(QStringLiteral("cmdOK"));
-    auto* sysInfo = element<QPushButton>(QStringLiteral("cmdSysInfo"));
+    auto* sysInfo = elements.get<QPushButton>("cmdSysInfo");
     // Enter presses the focused button; OK is the default and holds the focus at first.
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
+    cmdOK_->setDefault(true);
+    cmdOK_->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
-    ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    cmdOK_->setFocus();
+    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    for (const char* name : {"imgIcon", "imgIconx", "lblVersion"})
-        element(QString::fromLatin1(name))->installEventFilter(this);
+    for (QWidget* watched : {imgIcon_, imgIconx_, lblVersion_}) watched->installEventFilter(this);
 
     centreOnScreen(this);
 }
@@ -124,13 +117,13 @@ void frmAbout::cmdOK_Click() { close(); }
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::imgIcon_DblClick() {
-    element(QStringLiteral("imgIconx"))->raise();
-    element(QStringLiteral("imgIcon"))->lower();
+    imgIconx_->raise();
+    imgIcon_->lower();
 }
 
 void frmAbout::imgIconx_DblClick() {
-    element(QStringLiteral("imgIconx"))->lower();
-    element(QStringLiteral("imgIcon"))->raise();
+    imgIconx_->lower();
+    imgIcon_->raise();
     SingleWindow<frmEgg>::show([] { return new frmEgg; });
 }
 
@@ -139,11 +132,10 @@ void frmAbout::lblVersion_Click() {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    const QString name = watched->objectName();
     if (event->type() == QEvent::MouseButtonDblClick) {
-        if (name == QLatin1String("imgIcon")) imgIcon_DblClick();
-        if (name == QLatin1String("imgIconx")) imgIconx_DblClick();
-    } else if (event->type() == QEvent::MouseButtonRelease && name == QLatin1String("lblVersion")) {
+        if (watched == imgIcon_) imgIcon_DblClick();
+        if (watched == imgIconx_) imgIconx_DblClick();
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == lblVersion_) {
         lblVersion_Click();
     }
     return QWidget::eventFilter(watched, event);
@@ -152,7 +144,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
 void frmAbout::keyPressEvent(QKeyEvent* event) {
     // Escape presses the cancel button, OK, wherever the focus is: the buttons pass it on.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        element<QPushButton>(QStringLiteral("cmdOK"))->click();
+        cmdOK_->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -7,8 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "forms/common/form_builder.h"
-#include "settings_store.h"
+#include "sysinfo/settings_store.h"
+
+class QLabel;
+class QPushButton;
 
 namespace kestro {
 
@@ -31,13 +33,6 @@ public:
     explicit frmAbout(SysInfoPlatform platform, QWidget* parent = nullptr);
     ~frmAbout() override;
 
-    // The element with this control name; nullptr if none.
-    QWidget* element(const QString& name) const { return elements_.value(name); }
-    template <class T>
-    T* element(const QString& name) const {
-        return qobject_cast<T*>(element(name));
-    }
-
     // Starts the system-information program, or says that it is unavailable.
     void StartSysInfo();
     // Reads one value of the settings store (see key_value.h).
@@ -56,12 +51,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    ElementMap elements_;
+    QLabel* imgIcon_ = nullptr;
+    QLabel* imgIconx_ = nullptr;
+    QLabel* lblVersion_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
     SysInfoPlatform platform_;
 };
-
-// The texts of the window, as shown.
-extern const char* const kAboutTitleText;
-extern const char* const kAboutVersionText;
 
 }  // namespace kestro

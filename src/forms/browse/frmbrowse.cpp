@@ -9,9 +9,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
-#include <array>
 
-#include "forms/common/twips.h"
+#include "forms/common/form_builder.h"
 #include "forms/common/window_style.h"
 
 namespace kestro {
@@ -21,12 +20,12 @@ namespace {
 using K = ElementKind;
 
 // Left, top, width, height in twips, in focus order.
-const std::array kLayout{
-    ElementSpec{"drvChange", K::List, "", "", {120, 120, 2835, 315}},
-    ElementSpec{"dirLook", K::FolderList, "", "", {120, 480, 2835, 2790}},
-    ElementSpec{"Label1", K::Label, "", "Please browse to your Half-Life directory.",
-                {120, 3360, 1935, 435}, Emphasis::Bold},
-    ElementSpec{"cmdDone", K::Button, "", "Done", {2220, 3360, 735, 435}},
+constexpr ElementSpec kElements[]{
+    {"drvChange", K::List, "", {120, 120, 2835, 315}, ""},
+    {"dirLook", K::FolderList, "", {120, 480, 2835, 2790}, ""},
+    {"Label1", K::Label, "", {120, 3360, 1935, 435}, "Please browse to your Half-Life directory.",
+     Emphasis::Bold},
+    {"cmdDone", K::Button, "", {2220, 3360, 735, 435}, "Done"},
 };
 
 constexpr int kPathRole = Qt::UserRole;
@@ -45,9 +44,9 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> writePath, QStringList 
     // Placed where the system places new windows: no move of our own.
     useFixedDialogBorder(this, twipsSize(3075, 3930));
 
-    elements_ = buildElements(this, kLayout);
-    drvChange_ = element<QComboBox>(QStringLiteral("drvChange"));
-    dirLook_ = element<QTreeWidget>(QStringLiteral("dirLook"));
+    const Elements elements = buildElements(this, kElements);
+    drvChange_ = elements.get<QComboBox>("drvChange");
+    dirLook_ = elements.get<QTreeWidget>("dirLook");
     for (const QString& root : drives_) drvChange_->addItem(nativeFolderPath(root), root);
 
     // The process's current folder, shown without writing anything.
@@ -62,7 +61,7 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> writePath, QStringList 
         connect(new QShortcut(QKeySequence(key), dirLook_, nullptr, nullptr, Qt::WidgetShortcut),
                 &QShortcut::activated, this, [this] { openEntry(dirLook_->currentItem()); });
     }
-    connect(element<QPushButton>(QStringLiteral("cmdDone")), &QPushButton::clicked, this,
+    connect(elements.get<QPushButton>("cmdDone"), &QPushButton::clicked, this,
             &frmBrowse::cmdDone_Click);
 }
 

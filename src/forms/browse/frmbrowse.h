@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "folders.h"
-#include "forms/common/form_builder.h"
 
 class QComboBox;
 class QTreeWidget;
@@ -24,12 +23,6 @@ public:
     // change; `drives` are the drive chooser's roots in the form folders.h describes.
     explicit frmBrowse(std::function<void(const QString&)> writePath,
                        QStringList drives = driveRoots(), QWidget* parent = nullptr);
-
-    QWidget* element(const QString& name) const { return elements_.value(name); }
-    template <class T>
-    T* element(const QString& name) const {
-        return qobject_cast<T*>(element(name));
-    }
 
     // The folder list's current folder, in Qt's form.
     QString currentFolder() const { return currentFolder_; }
@@ -49,7 +42,6 @@ private:
 
     std::function<void(const QString&)> writePath_;
     QStringList drives_;
-    ElementMap elements_;
     QComboBox* drvChange_ = nullptr;
     QTreeWidget* dirLook_ = nullptr;
     QString currentFolder_;

@@ -13,7 +13,7 @@ void setUpApplication() {
     // The facts the executable's version block carries on Windows: internal name and version.
     // No display name: on X11 Qt appends it to every window title ("About Kestro v1.0a —
     // Kestro v1.0"), and each window's caption must read exactly as designed.
-    QApplication::setApplicationName(QStringLiteral("kestro"));
+    QApplication::setApplicationName(toQString(product::kName));
     QApplication::setApplicationVersion(toQString(product::kVersion));
     // Ties the windows to the installed desktop entry (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));

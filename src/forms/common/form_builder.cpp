@@ -46,8 +46,12 @@ QWidget* createElement(const ElementSpec& row, QWidget* container, QButtonGroup*
         options->addButton(button);
         return button;
     }
-    case ElementKind::List:
-        return new QComboBox(container);
+    case ElementKind::List: {
+        auto* list = new QComboBox(container);
+        if (*row.caption) list->addItems(caption.split(QLatin1Char('|')));
+        list->setCurrentIndex(-1);  // nothing selected until the window selects an item
+        return list;
+    }
     case ElementKind::TextField:
         return new QLineEdit(caption, container);
     case ElementKind::TextBox: {
@@ -103,19 +107,28 @@ QWidget* createElement(const ElementSpec& row, QWidget* container, QButtonGroup*
 
 }  // namespace
 
-ElementMap buildElements(QWidget* window, std::span<const ElementSpec> table) {
-    ElementMap elements;
+void Elements::add(QWidget* element) {
+    byName_.insert(element->objectName(), element);
+    ordered_.append(element);
+}
+
+void Elements::missing(const char* name) {
+    qFatal("The window has no element %s of the kind its code expects", name);
+}
+
+Elements buildElements(QWidget* window, std::span<const ElementSpec> table) {
+    Elements elements;
     QButtonGroup* options = nullptr;
     QWidget* previousFocus = nullptr;
     for (const ElementSpec& row : table) {
-        QWidget* container = *row.container ? elements.value(QString::fromUtf8(row.container))
-                                             : window;
-        Q_ASSERT_X(container, row.name, "container must come earlier in the table");
+        QWidget* container = *row.container ? elements.get(row.container) : window;
         QWidget* element = createElement(row, container, options);
-        element->setObjectName(QString::fromUtf8(row.name));
+        element->setObjectName(QString::fromLatin1(row.name));
         element->setGeometry(row.rect.toPixels());
         if (row.emphasis != Emphasis::Regular) element->setFont(formFont(row.emphasis));
-        elements.insert(element->objectName(), element);
+        // What a screen reader says of the element is the help the window shows for it.
+        if (row.help) element->setAccessibleDescription(QString::fromUtf8(row.help));
+        elements.add(element);
         if (element->focusPolicy() != Qt::NoFocus) {
             if (previousFocus) QWidget::setTabOrder(previousFocus, element);
             previousFocus = element;

@@ -1,9 +1,11 @@
 #pragma once
-// Builds a window's elements from a table: kind, container, caption and place in twips.
-// Every window keeps its geometry as such a table, in the order of its keyboard focus.
+// Builds a window's elements from its table: one row per element with everything about it
+// (name, kind, container, place in twips, caption or items, emphasis, help text). Every
+// window keeps its elements as such a table, in the order of its keyboard focus.
 
 #include <QFont>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <span>
 
@@ -14,11 +16,11 @@ class QWidget;
 namespace kestro {
 
 enum class ElementKind {
-    Frame,         // QGroupBox with a caption
+    Frame,         // a frame with its caption on the border
     Label,         // QLabel, word-wrapped inside its rectangle
     CheckBox,
     OptionButton,  // QRadioButton; all option buttons of one window form one group
-    List,          // pick-only QComboBox
+    List,          // pick-only QComboBox; caption: the items, separated by '|'
     TextField,     // single-line QLineEdit
     TextBox,       // multi-line QPlainTextEdit with a vertical scroll bar
     Button,
@@ -36,21 +38,40 @@ enum class Emphasis { Regular, Bold, BoldLarge };
 struct ElementSpec {
     const char* name;
     ElementKind kind;
-    const char* container;  // "" for the window's client area
-    const char* caption;    // "" when the window sets it from elsewhere; for pictures and
-                            // lines see ElementKind
-    TwipsRect rect;
+    const char* container;  // "" for the window's client area, else an earlier frame's name
+    TwipsRect rect;         // relative to the container
+    const char* caption;    // see ElementKind for lists, pictures and lines
     Emphasis emphasis = Emphasis::Regular;
+    const char* help = nullptr;  // what the element is for, in the window's own words
 };
 
-using ElementMap = QHash<QString, QWidget*>;
+// A window's elements as built from its table, by name and in table order.
+class Elements {
+public:
+    // The element `name` as a T. A name that is not in the table, or an element of another
+    // kind, is a fault in the window's own code: it stops the program at once with a message
+    // naming the element (the test that builds every window shows it).
+    template <class T = QWidget>
+    T* get(const char* name) const {
+        T* element = qobject_cast<T*>(byName_.value(QString::fromLatin1(name)));
+        if (!element) missing(name);
+        return element;
+    }
+    const QList<QWidget*>& inTableOrder() const { return ordered_; }
+    void add(QWidget* element);
+
+private:
+    [[noreturn]] static void missing(const char* name);
+
+    QHash<QString, QWidget*> byName_;
+    QList<QWidget*> ordered_;
+};
 
 // The 8.25-point sans-serif face the windows use for their texts.
 QFont formFont(Emphasis emphasis = Emphasis::Regular);
 
 // Creates the elements in table order (which is also their focus order and, among siblings,
-// their stacking order: later ones lie on top), names them, places them and returns them by
-// name.
-ElementMap buildElements(QWidget* window, std::span<const ElementSpec> table);
+// their stacking order: later ones lie on top), names them after their rows and places them.
+Elements buildElements(QWidget* window, std::span<const ElementSpec> table);
 
 }  // namespace kestro

@@ -26,7 +26,7 @@ void showMessageBox(const Message& message, QWidget* parent) {
 void showMessage(const QString& text, const QString& title, MessageIcon icon, QWidget* parent) {
     const Message message{
         text,
-        title.isEmpty() ? toQString(product::kMessageTitle) : title,
+        title.isEmpty() ? toQString(product::kName) : title,
         icon};
     if (const MessageHandler& handler = handlerSlot()) {
         handler(message);

@@ -3,8 +3,6 @@
 
 #include <QWidget>
 
-#include "forms/common/form_builder.h"
-
 namespace kestro {
 
 class frmEgg : public QWidget {
@@ -12,11 +10,6 @@ class frmEgg : public QWidget {
 
 public:
     explicit frmEgg(QWidget* parent = nullptr);
-
-    QWidget* element(const QString& name) const { return elements_.value(name); }
-
-private:
-    ElementMap elements_;
 };
 
 }  // namespace kestro

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <array>
+#include <vector>
 
 #include "forms/browse/frmbrowse.h"
-#include "forms/common/qt_text.h"
+#include "forms/common/form_builder.h"
 #include "forms/common/messages.h"
 #include "forms/common/single_window.h"
 #include "forms/common/twips.h"
@@ -28,28 +28,42 @@ namespace {
 
 using K = ElementKind;
 constexpr Emphasis kBold = Emphasis::Bold;
+constexpr std::size_t kNoMod = kInstallRowCount;
+
+struct InstallElement {
+    ElementSpec element;
+    std::size_t mod = kNoMod;  // a mod's check box: its row of kInstallTable
+    bool tickedAtOpen = false;
+};
 
 // Left, top, width, height in twips, in focus order: "Install" first, so that it holds the
-// focus when the window opens. The check boxes take their captions from the install table.
-const std::array kLayout{
-    ElementSpec{"lblBrowse", K::Label, "", "Please browse to your Half-Life directory.",
-                {240, 180, 3555, 195}, kBold},
-    ElementSpec{"Line1", K::Separator, "", "", {60, 900, 4200, 30}},
-    ElementSpec{"lblMods", K::Label, "", "Select the games to have config installed to.",
-                {240, 1020, 3855, 255}, kBold},
-    ElementSpec{"cmdSave", K::Button, "", "Install", {2580, 2040, 1095, 375}},
-    ElementSpec{"cmdCancel", K::Button, "", "Cancel", {2580, 2520, 1095, 375}},
-    ElementSpec{"txtFileName", K::TextField, "", "C:\\Sierra\\Half-Life", {240, 420, 2835, 315}},
-    ElementSpec{"chkCStrike", K::CheckBox, "", "", {300, 1680, 1755, 255}},
-    ElementSpec{"chkDoD", K::CheckBox, "", "", {300, 1980, 1755, 255}},
-    ElementSpec{"chkFirearms", K::CheckBox, "", "", {300, 2580, 1755, 255}},
-    ElementSpec{"chkAction", K::CheckBox, "", "", {300, 1380, 1755, 255}},
-    ElementSpec{"chkTFC", K::CheckBox, "", "", {2220, 1680, 1875, 255}},
-    ElementSpec{"chkValve", K::CheckBox, "", "", {2220, 1380, 1875, 255}},
-    ElementSpec{"cmdBrowse", K::Button, "", "Browse", {3180, 420, 915, 315}},
-    ElementSpec{"chkDMC", K::CheckBox, "", "", {300, 2280, 1755, 255}},
-    ElementSpec{"chkFLF", K::CheckBox, "", "", {300, 2880, 1755, 255}},
+// focus when the window opens. The install order of the mods is the reading order of the two
+// columns of check boxes: the left column from top to bottom, then the right one.
+const InstallElement kElements[]{
+    {{"lblBrowse", K::Label, "", {240, 180, 3555, 195},
+      "Please browse to your Half-Life directory.", kBold}},
+    {{"Line1", K::Separator, "", {60, 900, 4200, 30}, ""}},
+    {{"lblMods", K::Label, "", {240, 1020, 3855, 255},
+      "Select the games to have config installed to.", kBold}},
+    {{"cmdSave", K::Button, "", {2580, 2040, 1095, 375}, "Install"}},
+    {{"cmdCancel", K::Button, "", {2580, 2520, 1095, 375}, "Cancel"}},
+    {{"txtFileName", K::TextField, "", {240, 420, 2835, 315}, "C:\\Sierra\\Half-Life"}},
+    {{"chkCStrike", K::CheckBox, "", {300, 1680, 1755, 255}, "Counter-Strike"}, 1},
+    {{"chkDoD", K::CheckBox, "", {300, 1980, 1755, 255}, "Day of Defeat"}, 2},
+    {{"chkFirearms", K::CheckBox, "", {300, 2580, 1755, 255}, "Firearms"}, 4},
+    {{"chkAction", K::CheckBox, "", {300, 1380, 1755, 255}, "Action Half-Life"}, 0},
+    {{"chkTFC", K::CheckBox, "", {2220, 1680, 1875, 255}, "Team Fortress Classic"}, 7, true},
+    {{"chkValve", K::CheckBox, "", {2220, 1380, 1875, 255}, "Regular Half-Life"}, 6, true},
+    {{"cmdBrowse", K::Button, "", {3180, 420, 915, 315}, "Browse"}},
+    {{"chkDMC", K::CheckBox, "", {300, 2280, 1755, 255}, "Deathmatch Classic"}, 3, true},
+    {{"chkFLF", K::CheckBox, "", {300, 2880, 1755, 255}, "Frontline Force"}, 5},
 };
+
+std::vector<ElementSpec> elementSpecs() {
+    std::vector<ElementSpec> specs;
+    for (const InstallElement& row : kElements) specs.push_back(row.element);
+    return specs;
+}
 
 }  // namespace
 
@@ -59,12 +73,13 @@ frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidg
     setWindowTitle(QStringLiteral("Install Config"));
     useFixedDialogBorder(this, twipsSize(4335, 3330));
 
-    elements_ = buildElements(this, kLayout);
-    txtFileName_ = element<QLineEdit>(QStringLiteral("txtFileName"));
-    for (const InstallRow& row : kInstallTable) {
-        auto* box = element<QCheckBox>(toQString(row.checkBox));
-        box->setText(toQString(row.caption));
-        box->setChecked(row.tickedByDefault);
+    const Elements elements = buildElements(this, elementSpecs());
+    txtFileName_ = elements.get<QLineEdit>("txtFileName");
+    for (const InstallElement& row : kElements) {
+        if (row.mod == kNoMod) continue;
+        auto* box = elements.get<QCheckBox>(row.element.name);
+        box->setChecked(row.tickedAtOpen);
+        modBoxes_.append({box, row.mod});
     }
 
     const std::pair<const char*, void (frmInstall::*)()> buttons[] = {
@@ -73,13 +88,13 @@ frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidg
         {"cmdBrowse", &frmInstall::cmdBrowse_Click},
     };
     for (const auto& [name, handler] : buttons) {
-        auto* button = element<QPushButton>(QString::fromLatin1(name));
+        auto* button = elements.get<QPushButton>(name);
         // Neither Enter nor Escape belongs to a button of this window.
         button->setAutoDefault(false);
         button->setDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
     }
-    element(QStringLiteral("cmdSave"))->setFocus();
+    elements.get("cmdSave")->setFocus();
     centreOnScreen(this);
 }
 
@@ -87,10 +102,7 @@ void frmInstall::setGameDirectory(const QString& path) { txtFileName_->setText(p
 
 TickedRows frmInstall::tickedRows() const {
     TickedRows ticked{};
-    for (std::size_t row = 0; row < kInstallTable.size(); ++row) {
-        ticked[row] =
-            element<QCheckBox>(toQString(kInstallTable[row].checkBox))->checkState() == Qt::Checked;
-    }
+    for (const auto& [box, row] : modBoxes_) ticked[row] = box->checkState() == Qt::Checked;
     return ticked;
 }
 

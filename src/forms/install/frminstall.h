@@ -1,14 +1,15 @@
 #pragma once
 // The install window: game directory, the mods to install to, and "Install".
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
-#include "forms/common/form_builder.h"
 #include "install/install_table.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace kestro {
@@ -22,12 +23,6 @@ public:
     explicit frmInstall(std::function<std::optional<QString>()> resultText,
                         QWidget* parent = nullptr);
 
-    QWidget* element(const QString& name) const { return elements_.value(name); }
-    template <class T>
-    T* element(const QString& name) const {
-        return qobject_cast<T*>(element(name));
-    }
-
     // Replaces the whole path field (the browser's way in).
     void setGameDirectory(const QString& path);
 
@@ -40,8 +35,8 @@ private:
     TickedRows tickedRows() const;
 
     std::function<std::optional<QString>()> resultText_;
-    ElementMap elements_;
     QLineEdit* txtFileName_ = nullptr;
+    QList<std::pair<QCheckBox*, std::size_t>> modBoxes_;  // with their row of kInstallTable
 };
 
 // The messages of "Install".

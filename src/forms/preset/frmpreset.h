@@ -5,21 +5,16 @@
 #include <QWidget>
 #include <functional>
 
-#include "forms/common/form_builder.h"
-#include "presets.h"
+#include "config/presets.h"
 
 namespace kestro {
-
-class OptionControls;
 
 class frmPreset : public QWidget {
     Q_OBJECT
 
 public:
-    // `mainWindow` yields the main window's controls, or nullptr once it is gone.
-    explicit frmPreset(std::function<OptionControls*()> mainWindow, QWidget* parent = nullptr);
-
-    QWidget* element(const QString& name) const { return elements_.value(name); }
+    // `apply` writes a preset into the main window (or does nothing once that is gone).
+    explicit frmPreset(std::function<void(Preset)> apply, QWidget* parent = nullptr);
 
 public slots:
     void cmdLow_Click();
@@ -27,10 +22,7 @@ public slots:
     void cmdHigh_Click();
 
 private:
-    void apply(Preset preset);
-
-    std::function<OptionControls*()> mainWindow_;
-    ElementMap elements_;
+    std::function<void(Preset)> apply_;
 };
 
 }  // namespace kestro

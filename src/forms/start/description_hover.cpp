@@ -4,39 +4,26 @@
 #include <QMouseEvent>
 #include <QSet>
 #include <QWidget>
-#include <stdexcept>
-#include <string>
-
-#include "descriptions.h"
-#include "forms/common/qt_text.h"
 
 namespace kestro {
 
-DescriptionHover::DescriptionHover(QWidget* window, const ElementMap& elements, QLabel* panel)
+DescriptionHover::DescriptionHover(QWidget* window, const QString& windowText,
+                                   const Elements& elements, QLabel* panel)
     : QObject(window), window_(window), panel_(panel) {
     // The texts are shown as written: no rich text, no mnemonics.
     panel_->setTextFormat(Qt::PlainText);
 
-    QHash<const QWidget*, QString> texts;
-    for (const Description& row : descriptions()) {
-        const QString name = toQString(row.element);
-        QWidget* element = name == window->objectName() ? window : elements.value(name);
-        if (!element) {
-            throw std::invalid_argument("no element for the description of " +
-                                        std::string(row.element));
-        }
-        texts.insert(element, toQString(row.text));
-    }
-
-    QSet<const QWidget*> elementSet(elements.cbegin(), elements.cend());
-    watch(window, {window, texts.value(window)});
+    const QSet<const QWidget*> elementSet(elements.inTableOrder().cbegin(),
+                                          elements.inTableOrder().cend());
+    watch(window, {window, windowText});
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->window() != window) continue;  // a list's pop-up is a window of its own
         // A widget inside an element (the result box's viewport and scroll bar) speaks for
         // that element.
         QWidget* element = widget;
         while (element != window && !elementSet.contains(element)) element = element->parentWidget();
-        watch(widget, {element, texts.value(element)});
+        const QString text = element == window ? windowText : element->accessibleDescription();
+        watch(widget, {element, text.isEmpty() ? QString() : text});
     }
 }
 

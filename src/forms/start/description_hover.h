@@ -17,9 +17,11 @@ namespace kestro {
 
 class DescriptionHover final : public QObject {
 public:
-    // Watches `window` and every widget in it; `elements` are the window's named elements
-    // and `panel` is the label that shows the texts. Owned by `window`.
-    DescriptionHover(QWidget* window, const ElementMap& elements, QLabel* panel);
+    // Watches `window` and every widget in it; `windowText` is the text of the window's own
+    // surface, `elements` the window's elements (their help texts are their accessible
+    // descriptions) and `panel` the label that shows the texts. Owned by `window`.
+    DescriptionHover(QWidget* window, const QString& windowText, const Elements& elements,
+                     QLabel* panel);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

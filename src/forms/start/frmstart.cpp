@@ -8,22 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <stdexcept>
 
-#include "config/controls.h"
 #include "config/generator.h"
 #include "config/product.h"
 #include "description_hover.h"
 #include "forms/common/qt_text.h"
 #include "forms/common/window_style.h"
-#include "frmstart_layout.h"
 #include "window_openers.h"
 
 namespace kestro {
-
-const char* const kResultStartupText =
-    "Press the \"Generate Config File!\" button after all appropiate selections are selected.\r\n"
-    "The config will appear here after the button is pressed. You may edit as you see fit.\r\n";
 
 namespace {
 
@@ -35,6 +28,51 @@ QString toCrlfLineBreaks(const QString& displayText) {
     return QString(displayText).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+std::vector<ElementSpec> elementSpecs() {
+    std::vector<ElementSpec> specs;
+    for (const StartElement& row : startElements()) specs.push_back(row.element);
+    return specs;
+}
+
+// Each kind of option control turns into its member's type and back.
+template <class Member>
+struct Binding;
+
+template <>
+struct Binding<int OptionSet::*> {  // check box: 0 or 1; list: index or -1
+    static int read(const QWidget* w) {
+        if (auto* box = qobject_cast<const QCheckBox*>(w)) return box->isChecked() ? 1 : 0;
+        return static_cast<const QComboBox*>(w)->currentIndex();
+    }
+    static void write(QWidget* w, int value) {
+        if (auto* box = qobject_cast<QCheckBox*>(w)) return box->setChecked(isTicked(value));
+        auto* list = static_cast<QComboBox*>(w);
+        list->setCurrentIndex(value >= -1 && value < list->count() ? value : -1);
+    }
+};
+
+template <>
+struct Binding<bool OptionSet::*> {  // option button
+    static bool read(const QWidget* w) { return static_cast<const QRadioButton*>(w)->isChecked(); }
+    // The two buttons form one exclusive group: selecting one clears the other.
+    static void write(QWidget* w, bool value) {
+        if (value) static_cast<QRadioButton*>(w)->setChecked(true);
+    }
+};
+
+template <>
+struct Binding<std::string OptionSet::*> {  // text field, as UTF-8
+    static std::string read(const QWidget* w) {
+        return static_cast<const QLineEdit*>(w)->text().toStdString();
+    }
+    static void write(QWidget* w, const std::string& value) {
+        auto* field = static_cast<QLineEdit*>(w);
+        const QString text = QString::fromStdString(value);
+        // Setting the same text again would still move the cursor and clear the undo history.
+        if (field->text() != text) field->setText(text);
+    }
+};
+
 }  // namespace
 
 frmStart::frmStart(QWidget* parent) : QWidget(parent) {
@@ -42,148 +80,99 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent) {
     setWindowTitle(toQString(product::kTitle));
     useFixedSingleBorder(this, twipsSize(kStartClientWidth, kStartClientHeight));
 
-    elements_ = buildElements(this, startLayout());
-    txtResult_ = element<QPlainTextEdit>(QStringLiteral("txtResult"));
-    fillFromOptionControls();
+    const Elements elements = buildElements(this, elementSpecs());
+    txtResult_ = elements.get<QPlainTextEdit>("txtResult");
+    cmdInstall_ = elements.get<QPushButton>("cmdInstall");
+    bindOptionControls(elements);
 
-    // Design state, then the start-up list choices.
-    element<QRadioButton>(QStringLiteral("optOpenGL"))->setChecked(true);
-    setGroupEnabled(*this, kNetgraphGroup, false);
-    element(QStringLiteral("cmdInstall"))->setEnabled(false);
+    // Design state (lists without a selection, "Install Config" disabled, the instructions in
+    // the result box), then the start-up list choices.
+    cmdInstall_->setEnabled(false);
     setResultText(QString::fromLatin1(kResultStartupText));
     Form_Initialize();
 
-    connectHandlers();
-    new DescriptionHover(this, elements_, element<QLabel>(QStringLiteral("lblDescript")));
+    connectHandlers(elements);
+    new DescriptionHover(this, QString::fromLatin1(kStartWindowHelp), elements,
+                         elements.get<QLabel>("lblDescript"));
     centreOnScreen(this);
 }
 
-void frmStart::fillFromOptionControls() {
-    for (const OptionControl& control : optionControls()) {
-        QWidget* widget = requireElement(control.name);
-        const QString caption = toQString(control.caption);
-        switch (control.kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::OptionButton:
-            static_cast<QAbstractButton*>(widget)->setText(caption);
-            break;
-        case ControlKind::List: {
-            auto* list = static_cast<QComboBox*>(widget);
-            for (std::string_view item : control.items) list->addItem(toQString(item));
-            list->setCurrentIndex(-1);
-            static_cast<QLabel*>(requireElement(control.labelName))->setText(caption);
-            break;
-        }
-        case ControlKind::TextField:
-            static_cast<QLabel*>(requireElement(control.labelName))->setText(caption);
-            break;
-        }
-    }
-    const OptionSet design;
-    element<QLineEdit>(QStringLiteral("txtFPS"))->setText(QString::fromStdString(design.txtFPS));
-    element<QLineEdit>(QStringLiteral("txtDecals"))
-        ->setText(QString::fromStdString(design.txtDecals));
-}
-
-void frmStart::Form_Initialize() {
-    const OptionSet startup = startupOptionSet();
-    for (const char* list : {"cboPicmip", "cboPlayermip", "cboTexture", "cboRate", "cboMaxSize"}) {
-        writeValue(list, getOption(startup, list));
+void frmStart::bindOptionControls(const Elements& elements) {
+    const auto& widgets = elements.inTableOrder();
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        const StartElement& row = startElements()[std::size_t(i)];
+        if (!std::holds_alternative<std::monostate>(row.option))
+            options_.push_back({widgets[i], row.option});
+        if (row.group == Group::OpenGL) openGLGroup_ << widgets[i];
+        if (row.group == Group::NetGraph) netGraphGroup_ << widgets[i];
     }
 }
 
-void frmStart::connectHandlers() {
-    connect(element<QCheckBox>(QStringLiteral("chkFX")), &QCheckBox::toggled, this,
-            &frmStart::chkFX_Click);
-    connect(element<QCheckBox>(QStringLiteral("chkNetGraph")), &QCheckBox::toggled, this,
-            &frmStart::chkNetGraph_Click);
-    connect(element<QRadioButton>(QStringLiteral("optSoftware")), &QRadioButton::toggled, this,
-            [this](bool selected) { if (selected) optSoftware_Click(); });
-    connect(element<QRadioButton>(QStringLiteral("optOpenGL")), &QRadioButton::toggled, this,
-            [this](bool selected) { if (selected) optOpenGL_Click(); });
+void frmStart::Form_Initialize() { showOptions(startupOptionSet()); }
+
+void frmStart::connectHandlers(const Elements& elements) {
+    for (const OptionControl& control : options_) {
+        if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
+            const CheckBox member = std::get<int OptionSet::*>(control.member);
+            connect(box, &QCheckBox::toggled, this, [this, member] { optionClicked(member); });
+        } else if (auto* button = qobject_cast<QRadioButton*>(control.widget)) {
+            // The rendering rule: the OpenGL group follows the selected option button.
+            connect(button, &QRadioButton::toggled, this, [this](bool selected) {
+                if (selected && !showing_) showOptions(optionSet());
+            });
+        }
+    }
     const std::pair<const char*, void (frmStart::*)()> buttons[] = {
         {"cmdGenerate", &frmStart::cmdGenerate_Click}, {"cmdInstall", &frmStart::cmdInstall_Click},
         {"cmdPreset", &frmStart::cmdPreset_Click},     {"cmdAbout", &frmStart::cmdAbout_Click},
         {"cmdExit", &frmStart::cmdExit_Click},
     };
-    for (const auto& [name, handler] : buttons) {
-        connect(element<QPushButton>(QString::fromLatin1(name)), &QPushButton::clicked, this,
-                handler);
-    }
+    for (const auto& [name, handler] : buttons)
+        connect(elements.get<QPushButton>(name), &QPushButton::clicked, this, handler);
 }
 
-QWidget* frmStart::requireElement(std::string_view name) const {
-    QWidget* widget = element(toQString(name));
-    if (!widget) throw std::invalid_argument("frmStart has no element named " + std::string(name));
-    return widget;
+void frmStart::optionClicked(CheckBox box) {
+    if (showing_) return;
+    OptionSet options = optionSet();
+    checkBoxChanged(options, box);
+    showOptions(options);
 }
 
 OptionSet frmStart::optionSet() const {
-    OptionSet set;
-    for (const OptionControl& control : optionControls()) {
-        setOption(set, control.name, value(control.name));
+    OptionSet options;
+    for (const OptionControl& control : options_) {
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (!std::is_same_v<Member, std::monostate>)
+                    options.*member = Binding<Member>::read(control.widget);
+            },
+            control.member);
     }
-    return set;
+    return options;
 }
 
-OptionValue frmStart::value(std::string_view control) const {
-    QWidget* widget = requireElement(control);
-    switch (optionControl(control).kind) {
-    case ControlKind::CheckBox:
-        return static_cast<QCheckBox*>(widget)->isChecked() ? 1 : 0;
-    case ControlKind::OptionButton:
-        return static_cast<QRadioButton*>(widget)->isChecked();
-    case ControlKind::List:
-        return static_cast<QComboBox*>(widget)->currentIndex();
-    case ControlKind::TextField:
-        return static_cast<QLineEdit*>(widget)->text().toStdString();
+void frmStart::showOptions(const OptionSet& options) {
+    const bool wasShowing = std::exchange(showing_, true);
+    for (const OptionControl& control : options_) {
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (!std::is_same_v<Member, std::monostate>)
+                    Binding<Member>::write(control.widget, options.*member);
+            },
+            control.member);
     }
-    throw std::logic_error("unknown control kind");
+    const EnabledGroups enabled = enabledGroups(options);
+    for (QWidget* w : openGLGroup_) w->setEnabled(enabled.openGL);
+    for (QWidget* w : netGraphGroup_) w->setEnabled(enabled.netGraph);
+    showing_ = wasShowing;
 }
 
-void frmStart::setValue(std::string_view control, const OptionValue& value) {
-    writeValue(control, value);
-}
-
-void frmStart::writeValue(std::string_view control, const OptionValue& value) {
-    QWidget* widget = requireElement(control);
-    OptionSet kindCheck;
-    setOption(kindCheck, control, value);  // throws on a value of the wrong kind
-    switch (optionControl(control).kind) {
-    case ControlKind::CheckBox:
-        // A check box shows ticked or clear; like a click, a change runs the box's rule.
-        static_cast<QCheckBox*>(widget)->setChecked(isTicked(std::get<int>(value)));
-        break;
-    case ControlKind::OptionButton: {
-        const bool selected = std::get<bool>(value);
-        if (selected) {
-            static_cast<QRadioButton*>(widget)->setChecked(true);
-        } else {
-            // Clearing one of the two exclusive buttons selects the other.
-            const QString other = control == "optOpenGL" ? QStringLiteral("optSoftware")
-                                                          : QStringLiteral("optOpenGL");
-            element<QRadioButton>(other)->setChecked(true);
-        }
-        break;
-    }
-    case ControlKind::List: {
-        auto* list = static_cast<QComboBox*>(widget);
-        const int index = std::get<int>(value);
-        list->setCurrentIndex(index >= -1 && index < list->count() ? index : -1);
-        break;
-    }
-    case ControlKind::TextField:
-        static_cast<QLineEdit*>(widget)->setText(QString::fromStdString(std::get<std::string>(value)));
-        break;
-    }
-}
-
-bool frmStart::isEnabled(std::string_view control) const {
-    return requireElement(control)->isEnabled();
-}
-
-void frmStart::setEnabled(std::string_view control, bool enabled) {
-    requireElement(control)->setEnabled(enabled);
+void frmStart::applyPreset(Preset preset) {
+    OptionSet options = optionSet();
+    kestro::applyPreset(options, preset);
+    showOptions(options);
 }
 
 QString frmStart::resultText() const { return toCrlfLineBreaks(txtResult_->toPlainText()); }
@@ -192,16 +181,8 @@ void frmStart::setResultText(const QString& crlfText) {
     txtResult_->setPlainText(toDisplayLineBreaks(crlfText));
 }
 
-void frmStart::chkFX_Click() { fxRule(*this); }
-
-void frmStart::chkNetGraph_Click() { netGraphRule(*this); }
-
-void frmStart::optSoftware_Click() { renderingRule(*this, false); }
-
-void frmStart::optOpenGL_Click() { renderingRule(*this, true); }
-
 void frmStart::cmdGenerate_Click() {
-    element(QStringLiteral("cmdInstall"))->setEnabled(true);
+    cmdInstall_->setEnabled(true);
     const std::string text = generateConfig(optionSet());
     // Generated lines are ASCII; typed text fields may hold any character.
     setResultText(QString::fromStdString(text));

@@ -2,49 +2,42 @@
 // The main window: every option control in four frames, the result box, the description
 // panel and five buttons.
 
+#include <QList>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "config/option_set.h"
-#include "forms/common/form_builder.h"
-#include "rules.h"
+#include "config/presets.h"
+#include "config/rules.h"
+#include "frmstart_elements.h"
 
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace kestro {
 
-class frmStart : public QWidget, public OptionControls {
+class frmStart : public QWidget {
     Q_OBJECT
 
 public:
     explicit frmStart(QWidget* parent = nullptr);
 
-    // The element (control, label or frame) with this control name; nullptr if none.
-    QWidget* element(const QString& name) const { return elements_.value(name); }
-    template <class T>
-    T* element(const QString& name) const {
-        return qobject_cast<T*>(element(name));
-    }
-
     // A consistent snapshot of the 34 option values, as the generator reads them.
     OptionSet optionSet() const;
+    // Shows `options` in the controls and enables the groups that follow from them. Nothing
+    // runs for what changes here: the rules have already been applied to `options`.
+    void showOptions(const OptionSet& options);
+    // Writes the preset into the controls, as the presets window's buttons do.
+    void applyPreset(Preset preset);
 
     // The result box's text with every line break as carriage return + line feed, as it is
     // shown and installed.
     QString resultText() const;
     void setResultText(const QString& crlfText);
 
-    // OptionControls: option values by control name, enabled flags by element name.
-    OptionValue value(std::string_view control) const override;
-    void setValue(std::string_view control, const OptionValue& value) override;
-    bool isEnabled(std::string_view control) const override;
-    void setEnabled(std::string_view control, bool enabled) override;
-
 public slots:
-    void chkFX_Click();
-    void chkNetGraph_Click();
-    void optSoftware_Click();
-    void optOpenGL_Click();
     void cmdGenerate_Click();
     void cmdInstall_Click();
     void cmdPreset_Click();
@@ -52,18 +45,23 @@ public slots:
     void cmdExit_Click();
 
 private:
-    void fillFromOptionControls();
+    struct OptionControl {
+        QWidget* widget;
+        OptionMember member;
+    };
+
     void Form_Initialize();
-    void connectHandlers();
-    QWidget* requireElement(std::string_view name) const;
-    // setValue without virtual dispatch, for use during construction.
-    void writeValue(std::string_view control, const OptionValue& value);
+    void bindOptionControls(const Elements& elements);
+    void connectHandlers(const Elements& elements);
+    // A check box or option button changed by the user: its rule runs on the option set.
+    void optionClicked(CheckBox box);
 
-    ElementMap elements_;
+    std::vector<OptionControl> options_;  // the 34 option controls in table order
+    QList<QWidget*> openGLGroup_;
+    QList<QWidget*> netGraphGroup_;
     QPlainTextEdit* txtResult_ = nullptr;
+    QPushButton* cmdInstall_ = nullptr;
+    bool showing_ = false;  // showOptions is writing the controls
 };
-
-// The result box's text before the first generation.
-extern const char* const kResultStartupText;
 
 }  // namespace kestro

@@ -11,10 +11,13 @@
 namespace kestro {
 
 void openPresetWindow(frmStart* mainWindow) {
-    // The presets window may outlive the main window; it then finds no window to write to.
+    // The presets window may outlive the main window; a preset then has nothing to write to
+    // and does nothing.
     QPointer<frmStart> target(mainWindow);
     SingleWindow<frmPreset>::show([target] {
-        return new frmPreset([target]() -> OptionControls* { return target.data(); });
+        return new frmPreset([target](Preset preset) {
+            if (target) target->applyPreset(preset);
+        });
     });
 }
 

@@ -1,8 +1,11 @@
-// The main window as built: start-up state, texts, places, focus order, and the rules and
-// "Generate" wired to its controls. The other buttons' windows have tests of their own.
+// The main window as a user drives it: the rules on clicks, "Generate", the presets window's
+// buttons and the description panel. Its texts, places and start-up state are compared with
+// their references in test_every_window.
 #include <QPlainTextEdit>
 
 #include "config/generator.h"
+#include "forms/common/single_window.h"
+#include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
 
@@ -16,141 +19,137 @@ class FrmStartTest : public QObject {
 
     template <class T = QWidget>
     T* el(const char* name) { return test::el<T>(w_, name); }
-    QString text(const char* list) { return el<QComboBox>(list)->currentText(); }
-    QStringList items(const char* list) {
-        QStringList out;
-        for (int i = 0; i < el<QComboBox>(list)->count(); ++i)
-            out << el<QComboBox>(list)->itemText(i);
-        return out;
+    int index(const char* list) { return el<QComboBox>(list)->currentIndex(); }
+    QString shown() { return el<QLabel>("lblDescript")->text(); }
+    // A real pointer move, delivered at once to the widget under the pointer.
+    void moveTo(const QPoint& inWindow) { QTest::mouseMove(w_->windowHandle(), inWindow); }
+    void moveOver(QWidget* w, QPoint at = {-1, -1}) {
+        moveTo(w->mapTo(w_.get(), at == QPoint(-1, -1) ? w->rect().center() : at));
     }
 
 private slots:
     void init() { w_.reset(showWindow(new frmStart)); }
     void cleanup() { w_.reset(); }
 
-    void startupValuesAndEnabledFlags() {
-        QCOMPARE(w_->windowTitle(), QStringLiteral("Kestro v1.0"));
+    void startsWithTheStartupOptionsAndInstructions() {
         QCOMPARE(w_->optionSet(), startupOptionSet());
-        QVERIFY(el<QRadioButton>("optOpenGL")->isChecked());
-        QCOMPARE(text("cboTexture"), QStringLiteral("High quality bilinear filtering"));
-        QCOMPARE(text("cboPicmip"), QStringLiteral("Highest"));
-        QCOMPARE(text("cboMaxSize"), QStringLiteral("256"));
-        QCOMPARE(text("cboRate"), QStringLiteral("Cable Modem"));
-        QCOMPARE(el<QComboBox>("cboPos")->currentIndex(), -1);
-        QCOMPARE(el<QLineEdit>("txtFPS")->text(), QStringLiteral("72"));
-
-        QStringList disabled;
-        for (QWidget* c : w_->findChildren<QWidget*>())
-            if (w_->element(c->objectName()) == c && !c->isEnabled()) disabled << c->objectName();
-        disabled.sort();
-        QCOMPARE(disabled,
-                 (QStringList{"cboNetGraph", "cboPos", "cmdInstall", "lblMode", "lblPos"}));
-        QVERIFY(el<QLabel>("lblDescript")->text().isEmpty());
         QCOMPARE(w_->resultText(),
                  QStringLiteral("Press the \"Generate Config File!\" button after all appropiate "
                                 "selections are selected.\r\nThe config will appear here after "
                                 "the button is pressed. You may edit as you see fit.\r\n"));
     }
 
-    void captionsFontsAndItems() {
-        QCOMPARE(miscaptioned(w_, {
-                     {"fraRender", "Rendering Option"}, {"fraOpenGL", "OpenGL Options"},
-                     {"fraGameOpt", "Gaming Options"}, {"fraSound", "Sound Options"},
-                     {"fraDescript", "Description"}, {"optSoftware", "Software/Direct3D"},
-                     {"chkFX", "3Dfx"}, {"chkDownloadInGame", "Disallow Downloads In-Game"},
-                     {"chkSbit", "Disable 16-bit sound"}, {"lblconnection", "Connection Speed"},
-                     {"lblVidQual", "Video Rendering Quality"}, {"cmdExit", "Exit!"}}),
-                 QString());
-        QVERIFY(el("lblMaxSize")->font().bold());
-        QVERIFY(!el("lblDescript")->font().bold());
-        QVERIFY(el("cmdGenerate")->font().bold());
-        QCOMPARE(el("cmdGenerate")->font().pointSizeF(), 9.75);
-
-        QCOMPARE(items("cboRate"),
-                 (QStringList{"28.8 modem", "33.6 modem", "56k modem", "Single ISDN", "Dual ISDN",
-                              "Cable Modem", "xDSL", "T1+", "LAN"}));
-        QCOMPARE(items("cboTexture"),
-                 (QStringList{"Low quality bilinear filtering", "High quality bilinear filtering",
-                              "Low quality trilinear filtering",
-                              "High quality trilinear filtering"}));
-        QCOMPARE(items("cboMaxSize"), (QStringList{"256", "128", "64", "32"}));
-        QCOMPARE(items("cboNetGraph"), (QStringList{"Mode 3", "Mode 2", "Mode 1"}));
-        QCOMPARE(items("cboPos"), (QStringList{"Right", "Center", "Left"}));
-        QVERIFY(!el<QComboBox>("cboRate")->isEditable());
-    }
-
-    void geometryWithinOnePixel() {
-        QCOMPARE(w_->size(), QSize(665, 419));
-        QCOMPARE(w_->minimumSize(), w_->maximumSize());
-        QCOMPARE(misplaced(w_, {
-                     {"fraRender", {8, 4, 133, 105}}, {"optSoftware", {20, 24, 109, 29}},
-                     {"optOpenGL", {20, 56, 109, 21}}, {"chkFX", {28, 76, 97, 17}},
-                     {"fraOpenGL", {152, 4, 505, 105}}, {"fraGameOpt", {8, 116, 361, 181}},
-                     {"fraSound", {380, 116, 277, 81}}, {"txtResult", {380, 204, 277, 133}},
-                     {"cmdPreset", {8, 304, 57, 33}}, {"cmdGenerate", {76, 304, 193, 33}},
-                     {"cmdInstall", {280, 304, 89, 33}}, {"fraDescript", {8, 344, 573, 65}},
-                     {"lblDescript", {8, 16, 557, 45}}, {"cmdAbout", {592, 352, 61, 25}},
-                     {"cmdExit", {592, 384, 61, 25}}}, 1),
-                 QString());
-        // The option buttons are drawn over the frame, not hidden behind it.
-        const QList<QObject*> stack = w_->children();
-        QVERIFY(stack.indexOf(el("optSoftware")) > stack.indexOf(el("fraRender")));
-    }
-
-    void tabOrder() {
-        QCOMPARE(tabChain(el("optSoftware")),
-                 (QStringList{"optSoftware", "optOpenGL", "chkFX", "cboRate", "txtFPS",
-                              "txtDecals", "chkHimodels", "chkWeap", "chkDynamic",
-                              "chkMirrorAlpha", "chkPrecache", "chkUpload", "chkDownload",
-                              "chkDownloadInGame", "chkMMX", "chkNetGraph", "cboNetGraph",
-                              "cboPos", "cboTexture", "cboPicmip", "cboPlayermip", "cboMaxSize",
-                              "chkZtrick", "chkCracks", "chkBlend", "chkDither", "chkLightholes",
-                              "chkCull", "chkHisound", "chkSAd", "chkSEax", "chkCDAudio",
-                              "chkSbit", "chkReverb", "cmdPreset", "cmdGenerate", "cmdInstall",
-                              "txtResult", "cmdAbout", "cmdExit"}));
-    }
-
-    // The rules themselves are proven without a window; here: each runs on a click.
-    void rulesRunOnClicksAndOnChangesByCode() {
+    void rulesRunOnClicks() {
         click(el("chkFX"));
-        QVERIFY(el<QCheckBox>("chkZtrick")->isChecked());
+        QCOMPARE(w_->optionSet().chkZtrick, 1);
+        click(el("chkZtrick"));  // by hand; 3Dfx keeps its tick
+        QCOMPARE(w_->optionSet().chkFX, 1);
 
         click(el("chkNetGraph"));
-        QVERIFY(el("lblPos")->isEnabled());
-        QCOMPARE(text("cboNetGraph"), QStringLiteral("Mode 3"));
-        QCOMPARE(text("cboPos"), QStringLiteral("Right"));
+        QVERIFY(el("lblPos")->isEnabled() && el("cboNetGraph")->isEnabled());
+        QCOMPARE(std::pair(index("cboNetGraph"), index("cboPos")), std::pair(0, 0));
         el<QComboBox>("cboPos")->setCurrentIndex(2);
-        w_->setValue("chkNetGraph", 0);  // by code, as a click
-        QVERIFY(!el("cboPos")->isEnabled());
-        QCOMPARE(text("cboPos"), QStringLiteral("Left"));
+        click(el("chkNetGraph"));
+        QVERIFY(!el("cboPos")->isEnabled() && !el("lblMode")->isEnabled());
+        QCOMPARE(index("cboPos"), 2);
 
         const OptionSet before = w_->optionSet();
         click(el("optSoftware"));
-        QVERIFY(!el("chkFX")->isEnabled());
-        QVERIFY(!el("fraOpenGL")->isEnabled());
-        QVERIFY(!el("cboMaxSize")->isEnabled());
-        QVERIFY(el("cboRate")->isEnabled());
+        QVERIFY(!el("chkFX")->isEnabled() && !el("fraOpenGL")->isEnabled());
+        QVERIFY(!el("cboMaxSize")->isEnabled() && el("cboRate")->isEnabled());
         OptionSet software = before;  // no value changes but the rendering option
-        software.optSoftware = true;
-        software.optOpenGL = false;
+        selectRendering(software, false);
         QCOMPARE(w_->optionSet(), software);
         click(el("optOpenGL"));
-        QVERIFY(el("cboMaxSize")->isEnabled());
+        QVERIFY(el("cboMaxSize")->isEnabled() && el("chkFX")->isEnabled());
         QCOMPARE(w_->optionSet(), before);
     }
 
     void generateReplacesTheTextAndEnablesInstallForGood() {
+        QVERIFY(!el("cmdInstall")->isEnabled());
         el<QPlainTextEdit>("txtResult")->setPlainText(QStringLiteral("my own lines"));
         click(el("cmdGenerate"));
         QVERIFY(el("cmdInstall")->isEnabled());
         QCOMPARE(w_->resultText(), QString::fromStdString(generateConfig(startupOptionSet())));
 
         el<QPlainTextEdit>("txtResult")->appendPlainText(QStringLiteral("bind x jump"));
+        el<QLineEdit>("txtFPS")->setText(QStringLiteral("99"));
         click(el("optSoftware"));
         click(el("cmdGenerate"));
         QVERIFY(!w_->resultText().contains(QStringLiteral("bind x jump")));
+        QVERIFY(w_->resultText().contains(QStringLiteral("\r\nfps_max 99\r\n")));
         QCOMPARE(w_->resultText().count(QStringLiteral("\r\n")), 33);
         QVERIFY(el("cmdInstall")->isEnabled());
+    }
+
+    // The presets window writes into the main window that opened it, generates nothing, and
+    // does nothing once the main window is gone.
+    void presetButtonsWriteIntoTheMainWindow() {
+        click(el("optSoftware"));
+        click(el("cmdGenerate"));
+        w_->setResultText(QStringLiteral("my own lines\r\n"));
+        click(el("cmdPreset"));
+        QPointer<frmPreset> presets = SingleWindow<frmPreset>::current();
+        QVERIFY(presets && presets->isVisible());
+        OptionSet expected = w_->optionSet();
+        applyPreset(expected, Preset::High);
+        click(test::el(presets, "cmdHigh"));
+        QCOMPARE(w_->optionSet(), expected);
+        QVERIFY(!el("cboMaxSize")->isEnabled() && el("lblPos")->isEnabled());
+        applyPreset(expected, Preset::Low);
+        click(test::el(presets, "cmdLow"));
+        QCOMPARE(w_->optionSet(), expected);
+        QVERIFY(!el("lblPos")->isEnabled());
+        QCOMPARE(w_->resultText(), QStringLiteral("my own lines\r\n"));
+        QVERIFY(el("cmdInstall")->isEnabled());
+
+        w_->setAttribute(Qt::WA_DeleteOnClose);  // as the program sets it up
+        QPointer<frmStart> main(w_.release());
+        main->close();
+        QTRY_VERIFY(main.isNull());
+        for (const char* name : {"cmdLow", "cmdDefault", "cmdHigh"})
+            click(test::el(presets, name));
+        QVERIFY(presets->isVisible());
+        delete presets.data();
+    }
+
+    // The panel shows the help of the element under the pointer, from its first move on, and
+    // keeps it until another element with a help text is hovered.
+    void descriptionsFollowThePointer() {
+        QVERIFY(shown().isEmpty());
+        click(el("chkNetGraph"));
+        click(el("cmdGenerate"));
+        const OptionSet options = w_->optionSet();
+        int withText = 0;
+        for (QWidget* element : w_->findChildren<QWidget*>()) {
+            const QString help = element->accessibleDescription();
+            if (help.isEmpty() || element->parentWidget() == nullptr) continue;
+            moveOver(el("cmdExit"));  // no text of its own
+            moveOver(element, element->objectName().startsWith(QLatin1String("fra"))
+                                  ? QPoint(3, element->height() / 2)  // its border strip
+                                  : element->rect().center());
+            QVERIFY2(shown() == help, qPrintable(element->objectName()));
+            ++withText;
+        }
+        QCOMPARE(withText, 40);
+        // Lists, fields, the option frames, "Exit!" and the text itself leave the text.
+        moveOver(el("fraDescript"), {3, 30});
+        for (const char* name : {"cboTexture", "txtFPS", "cmdExit", "lblDescript"}) {
+            moveOver(el(name));
+            QCOMPARE(shown(), el("fraDescript")->accessibleDescription());
+        }
+        moveOver(el("fraOpenGL"), el("fraOpenGL")->rect().bottomRight() - QPoint(4, 4));
+        QCOMPARE(shown(), el("fraDescript")->accessibleDescription());
+        moveTo({145, 40});  // the window's own surface between two frames
+        QVERIFY(shown().startsWith(QLatin1String(" Welcome to Kestro! ")));
+        QCOMPARE(w_->optionSet(), options);  // hovering changes nothing else
+
+        // A disabled element shows nothing, nor does its container answer for it.
+        click(el("optSoftware"));
+        for (const char* name : {"lblTexture", "chkZtrick"}) {
+            moveOver(el(name));
+            QVERIFY(shown().startsWith(QLatin1String(" Welcome to Kestro! ")));
+        }
     }
 };
 

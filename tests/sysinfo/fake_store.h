@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/about/settings_store.h"
+#include "sysinfo/settings_store.h"
 
 namespace kestro::testing {
 

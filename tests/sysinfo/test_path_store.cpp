@@ -6,8 +6,8 @@
 #include <fstream>
 #include <random>
 
-#include "forms/about/key_value.h"
-#include "forms/about/path_store.h"
+#include "sysinfo/key_value.h"
+#include "sysinfo/path_store.h"
 
 using namespace kestro;
 namespace fs = std::filesystem;

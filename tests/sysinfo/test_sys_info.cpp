@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "fake_store.h"
-#include "forms/about/sys_info.h"
+#include "sysinfo/fake_store.h"
+#include "sysinfo/sys_info.h"
 
 using namespace kestro;
 using kestro::testing::FakeStore;

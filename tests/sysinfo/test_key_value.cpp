@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "fake_store.h"
-#include "forms/about/key_value.h"
+#include "sysinfo/fake_store.h"
+#include "sysinfo/key_value.h"
 
 using namespace kestro;
 using kestro::testing::FakeStore;
