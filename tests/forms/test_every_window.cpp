@@ -6,9 +6,12 @@
 // review the difference (git diff, and the pictures side by side) before committing it. A
 // failing comparison leaves <window>-actual.png beside the test program.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <algorithm>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QStyleOptionButton>
 #include <QTreeWidget>
 
 #include "forms/about/frmabout.h"
@@ -52,8 +55,23 @@ QString describe(const QWidget* w) {
                 .arg(font.bold() ? QStringLiteral("/bold") : QString());
     if (!w->isEnabled()) line += QStringLiteral(" disabled");
     add(QStringLiteral("tooltip"), w->toolTip());
+    add(QStringLiteral("name"), w->accessibleName());
     add(QStringLiteral("help"), w->accessibleDescription());
     return line;
+}
+
+// The elements that hold the focus one after another as Tab (or Shift+Tab) is pressed, from
+// the window's first focus round to it again.
+QStringList focusWalk(QWidget* window, Qt::KeyboardModifiers modifiers) {
+    QStringList walk;
+    QWidget* first = window->focusWidget();
+    for (QWidget* w = first; w && walk.size() <= 100;) {
+        walk << w->objectName();
+        QTest::keyClick(w, Qt::Key_Tab, modifiers);
+        w = window->focusWidget();
+        if (w == first) break;
+    }
+    return walk;
 }
 
 // The window and each of its named elements, one line each, in creation order.
@@ -67,7 +85,38 @@ QString listing(QWidget* window) {
             w->window() == window)
             lines << describe(w);
     }
+    const QStringList tab = focusWalk(window, Qt::NoModifier);
+    lines << QStringLiteral("Tab: ") + tab.join(u' ');
+    QStringList backTab = focusWalk(window, Qt::ShiftModifier);
+    if (!backTab.isEmpty()) std::reverse(backTab.begin() + 1, backTab.end());
+    if (backTab != tab) lines << QStringLiteral("Shift+Tab, read backwards: ") + backTab.join(u' ');
     return lines.join(u'\n') + u'\n';
+}
+
+// Whether a button's caption is wider than the room its style gives the text.
+bool captionCut(const QAbstractButton* b) {
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.text = b->text();
+    const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(b)  ? QStyle::SE_CheckBoxContents
+                                        : qobject_cast<const QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                                                                                : QStyle::SE_PushButtonContents;
+    const QRect room = b->style()->subElementRect(contents, &option, b);
+    return b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')) > room.width();
+}
+
+// The elements whose caption does not fit their rectangle.
+QStringList clipped(QWidget* window) {
+    QStringList out;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        if ((button && captionCut(button)) ||
+            (label && !label->text().isEmpty() && label->pixmap().isNull() &&
+             label->heightForWidth(w->width()) > w->height()))
+            out << w->objectName();
+    }
+    return out;
 }
 
 // How many pixels differ by more than a little in any colour channel.
@@ -95,7 +144,10 @@ class EveryWindowTest : public QObject {
 
     void compare(QWidget* window) {
         test::showWindow(window);
+        QApplication::setActiveWindow(window);
+        if (!window->focusWidget()) QTest::keyClick(window, Qt::Key_Tab);  // a first Tab
         const QString name = window->objectName();
+        QCOMPARE(clipped(window).join(u' '), QString());
         const QString text = listing(window);
         const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QString textFile = references_.filePath(name + QStringLiteral(".txt"));

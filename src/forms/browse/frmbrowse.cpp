@@ -47,6 +47,8 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> writePath, QStringList 
     const Elements elements = buildElements(this, kElements);
     drvChange_ = elements.get<QComboBox>("drvChange");
     dirLook_ = elements.get<QTreeWidget>("dirLook");
+    drvChange_->setAccessibleName(QStringLiteral("Drive"));
+    dirLook_->setAccessibleName(QStringLiteral("Folder"));
     for (const QString& root : drives_) drvChange_->addItem(nativeFolderPath(root), root);
 
     // The process's current folder, shown without writing anything.

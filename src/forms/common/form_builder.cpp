@@ -13,7 +13,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTreeWidget>
+#include <limits>
 
 namespace kestro {
 
@@ -26,6 +29,40 @@ QFont formFont(Emphasis emphasis) {
 }
 
 namespace {
+
+// Whether a check box or option button shows its whole caption in its rectangle.
+bool captionFits(const QAbstractButton* button, QStyle::SubElement contents) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    return button->fontMetrics().horizontalAdvance(button->text()) <= room.width();
+}
+
+// A caption wider than its box (the metrics of the fonts at hand are not those the window
+// was laid out with) widens the box to its natural size, as far as its container has room.
+void widenToCaption(QAbstractButton* button, QStyle::SubElement contents) {
+    if (captionFits(button, contents)) return;
+    const int room = button->parentWidget()->width() - button->x();
+    button->resize(qMin(button->sizeHint().width(), room), button->height());
+}
+
+void setUpElement(QWidget* element, const ElementSpec& row) {
+    if (auto* box = qobject_cast<QCheckBox*>(element)) widenToCaption(box, QStyle::SE_CheckBoxContents);
+    if (auto* button = qobject_cast<QRadioButton*>(element))
+        widenToCaption(button, QStyle::SE_RadioButtonContents);
+    // What a screen reader says of the element is the help the window shows for it.
+    if (row.help) element->setAccessibleDescription(QString::fromUtf8(row.help));
+}
+
+// A label that comes right before a list or text field in the table names it: it is its
+// buddy and gives it its accessible name.
+void nameAfterLabel(QWidget* element, QWidget* previous) {
+    auto* label = qobject_cast<QLabel*>(previous);
+    if (!label || !(qobject_cast<QComboBox*>(element) || qobject_cast<QLineEdit*>(element))) return;
+    label->setBuddy(element);
+    element->setAccessibleName(label->text());
+}
 
 QWidget* createElement(const ElementSpec& row, QWidget* container, QButtonGroup*& options) {
     const QString caption = QString::fromUtf8(row.caption);
@@ -52,11 +89,15 @@ QWidget* createElement(const ElementSpec& row, QWidget* container, QButtonGroup*
         list->setCurrentIndex(-1);  // nothing selected until the window selects an item
         return list;
     }
-    case ElementKind::TextField:
-        return new QLineEdit(caption, container);
+    case ElementKind::TextField: {
+        auto* field = new QLineEdit(caption, container);
+        field->setMaxLength(std::numeric_limits<int>::max());  // any text, however long
+        return field;
+    }
     case ElementKind::TextBox: {
         auto* box = new QPlainTextEdit(caption, container);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setTabChangesFocus(true);  // Tab moves on, as in every other control
         return box;
     }
     case ElementKind::Button:
@@ -126,8 +167,8 @@ Elements buildElements(QWidget* window, std::span<const ElementSpec> table) {
         element->setObjectName(QString::fromLatin1(row.name));
         element->setGeometry(row.rect.toPixels());
         if (row.emphasis != Emphasis::Regular) element->setFont(formFont(row.emphasis));
-        // What a screen reader says of the element is the help the window shows for it.
-        if (row.help) element->setAccessibleDescription(QString::fromUtf8(row.help));
+        setUpElement(element, row);
+        if (!elements.inTableOrder().isEmpty()) nameAfterLabel(element, elements.inTableOrder().last());
         elements.add(element);
         if (element->focusPolicy() != Qt::NoFocus) {
             if (previousFocus) QWidget::setTabOrder(previousFocus, element);

@@ -1,5 +1,6 @@
 #include "window_style.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -30,12 +31,40 @@ void useFixedDialogBorder(QWidget* window, const QSize& clientSize) {
     fixClientSize(window, clientSize);
 }
 
-void centreOnScreen(QWidget* window) {
+namespace {
+
+void moveFrameToCentre(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+// A window manager adds its frame only once the window is shown, so the first centring can
+// only centre the client area and leaves the window half a title bar low. When the window
+// first moves with a frame around it, it is centred once more, frame included.
+class CentreWithFrame final : public QObject {
+public:
+    explicit CentreWithFrame(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Move && window->frameGeometry().size() != window->size()) {
+            window->removeEventFilter(this);
+            moveFrameToCentre(window);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void centreOnScreen(QWidget* window) {
+    moveFrameToCentre(window);
+    new CentreWithFrame(window);
 }
 
 }  // namespace kestro

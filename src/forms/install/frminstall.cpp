@@ -1,6 +1,7 @@
 #include "frminstall.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -75,6 +76,9 @@ frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidg
 
     const Elements elements = buildElements(this, elementSpecs());
     txtFileName_ = elements.get<QLineEdit>("txtFileName");
+    auto* lblBrowse = elements.get<QLabel>("lblBrowse");
+    lblBrowse->setBuddy(txtFileName_);
+    txtFileName_->setAccessibleName(lblBrowse->text());
     for (const InstallElement& row : kElements) {
         if (row.mod == kNoMod) continue;
         auto* box = elements.get<QCheckBox>(row.element.name);

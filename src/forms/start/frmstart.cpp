@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "config/generator.h"
 #include "config/product.h"
@@ -24,8 +25,11 @@ namespace {
 QString toDisplayLineBreaks(const QString& crlfText) {
     return QString(crlfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-QString toCrlfLineBreaks(const QString& displayText) {
-    return QString(displayText).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+// The document as typed: its paragraphs end in CR LF, every other character (a no-break
+// space, a line separator) stays what it is; toPlainText() would turn those into spaces and
+// line breaks.
+QString typedText(const QPlainTextEdit* box) {
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
 std::vector<ElementSpec> elementSpecs() {
@@ -82,6 +86,7 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent) {
 
     const Elements elements = buildElements(this, elementSpecs());
     txtResult_ = elements.get<QPlainTextEdit>("txtResult");
+    txtResult_->setAccessibleName(QStringLiteral("Config text"));
     cmdInstall_ = elements.get<QPushButton>("cmdInstall");
     bindOptionControls(elements);
 
@@ -175,7 +180,7 @@ void frmStart::applyPreset(Preset preset) {
     showOptions(options);
 }
 
-QString frmStart::resultText() const { return toCrlfLineBreaks(txtResult_->toPlainText()); }
+QString frmStart::resultText() const { return typedText(txtResult_); }
 
 void frmStart::setResultText(const QString& crlfText) {
     txtResult_->setPlainText(toDisplayLineBreaks(crlfText));

@@ -122,11 +122,11 @@ private slots:
         el<QLineEdit>("txtFileName")->setText(game_->path());
         auto* result = test::el<QPlainTextEdit>(main, "txtResult");
         result->moveCursor(QTextCursor::End);
-        result->insertPlainText(QStringLiteral("name caf\u00e9 \u20ac"));
+        result->insertPlainText(QStringLiteral("name\u00a0caf\u00e9 \u20ac\u2028x"));
         click(el("cmdSave"));
         QCOMPARE(readBytes(game_->filePath("tfc/kestro.cfg")),
                  QByteArray::fromStdString(generateConfig(startupOptionSet())) +
-                     "name caf\xE9 ?\r\n");
+                     "name\xA0" "caf\xE9 ??x\r\n");
 
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();

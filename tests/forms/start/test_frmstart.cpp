@@ -1,6 +1,7 @@
 // The main window as a user drives it: the rules on clicks, "Generate", the presets window's
 // buttons and the description panel. Its texts, places and start-up state are compared with
 // their references in test_every_window.
+#include <QAccessible>
 #include <QPlainTextEdit>
 
 #include "config/generator.h"
@@ -80,6 +81,41 @@ private slots:
         QVERIFY(w_->resultText().contains(QStringLiteral("\r\nfps_max 99\r\n")));
         QCOMPARE(w_->resultText().count(QStringLiteral("\r\n")), 33);
         QVERIFY(el("cmdInstall")->isEnabled());
+    }
+
+    // What a screen reader reads: lists and fields by their labels, the result box by name,
+    // and every control's help.
+    void accessibleNamesAndDescriptions() {
+        const auto read = [this](const char* name, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(el(name))->text(what);
+        };
+        // A list's name is its item on Linux; its label is a relation, as screen readers read it.
+        for (const auto& [list, label] : {std::pair{"cboRate", "lblconnection"}, {"cboPos", "lblPos"}}) {
+            const auto labels = QAccessible::queryAccessibleInterface(el(list))->relations(QAccessible::Label);
+            QVERIFY(!labels.isEmpty() && labels[0].first->object() == el(label));
+        }
+        QCOMPARE(read("txtDecals", QAccessible::Name), QStringLiteral("Maximum Decals"));
+        QCOMPARE(read("txtResult", QAccessible::Name), QStringLiteral("Config text"));
+        QVERIFY(read("txtResult", QAccessible::Description).startsWith(
+            QLatin1String("After the config appears, change or add extra lines")));
+        QCOMPARE(read("chkMirrorAlpha", QAccessible::Description),
+                 QStringLiteral("Disables reflective textures. Will slightly improve FPS."));
+        QCOMPARE(el<QLabel>("lblFPS")->buddy(), el("txtFPS"));
+    }
+
+    // The result box and the fields give back every character as typed: a no-break space
+    // stays one, a line separator is no line break, and nothing cuts long text.
+    void textIsKeptAsTyped() {
+        const QString nbsp(QChar(0xA0));
+        el<QLineEdit>("txtFPS")->setText(QStringLiteral("7") + nbsp + QString(40000, u'0'));
+        QCOMPARE(w_->optionSet().txtFPS.size(), std::size_t(40003));  // UTF-8: A0 takes two
+        click(el("cmdGenerate"));
+        QVERIFY(w_->resultText().contains(QStringLiteral("\r\nfps_max 7") + nbsp + u'0'));
+        auto* result = el<QPlainTextEdit>("txtResult");
+        result->setPlainText(QStringLiteral("a") + nbsp + QStringLiteral("b\nc") + QChar(0x2028) + u'd');
+        QCOMPARE(w_->resultText(), QStringLiteral("a") + nbsp + QStringLiteral("b\r\nc") + QChar(0x2028) + u'd');
+        QTest::keyClick(result, Qt::Key_Tab);  // moves on instead of typing a tab
+        QVERIFY(!w_->resultText().contains(u'\t'));
     }
 
     // The presets window writes into the main window that opened it, generates nothing, and
