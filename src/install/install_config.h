@@ -29,19 +29,25 @@ struct InstallResult {
     bool succeeded() const { return !failure; }
 };
 
-// `file` in mod directory `mod` under `gameDir`, joined with the platform's separator, or with
-// "\" where `gameDir` is a Windows drive path on another system (see game_directory.h). Only
+// `file` in mod directory `mod` under `gameDir`, joined with the platform's separator. Only
 // the last character of `gameDir` is looked at (a separator there is not doubled); nothing
 // else in it is changed, so an empty game directory gives a path at the root.
 std::filesystem::path modFilePath(const std::filesystem::path& gameDir, std::string_view mod,
                                   std::string_view file);
 
+// Where that file is on this system: modFilePath, except outside Windows for a game directory
+// that is a drive path ("C:\Sierra\Half-Life") on a drive of the Wine prefix `winePrefix`:
+// then the path is joined by the same rule with "\" as the separator and found in the prefix
+// by winePath (game_directory.h).
+std::filesystem::path modFileLocation(const std::filesystem::path& gameDir, std::string_view mod,
+                                      std::string_view file,
+                                      const std::optional<std::filesystem::path>& winePrefix);
+
 // For every ticked row in install order: replaces the mod's kestro.cfg with `text` and CR LF,
 // then appends "exec kestro.cfg" and CR LF to its autoexec.cfg. `text` is 8-bit text and is
 // written byte for byte. The first failure ends the install; what was written before it
-// stays, and later rows are not touched. No row ticked is a success. Outside Windows, files
-// whose path names a drive are looked up in this user's Wine prefix (winePrefix()), where
-// Wine has them; the failure then names that place.
+// stays, and later rows are not touched. No row ticked is a success. Each file is the one at
+// modFileLocation with this user's Wine prefix (winePrefix()); a failure names that place.
 InstallResult InstallConfig(const std::filesystem::path& gameDir, const TickedRows& ticked,
                             std::string_view text);
 
