@@ -54,7 +54,7 @@ public:
     // as this process has the right to (all of them as root; otherwise the group, when the
     // user belongs to it); a refusal of that right is no failure, nor one of the bits, which
     // then stay as the system gave them. Any other failure is reported.
-    std::error_code setAttributes(const Attributes& attributes) const;
+    std::error_code setAttributes(const Attributes& wanted) const;
 
 private:
     int fd_ = -1;

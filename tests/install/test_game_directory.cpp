@@ -73,7 +73,8 @@ TEST_F(WinePrefixTest, DrivePathsAreFoundOnTheDrivesOfThePrefix) {
         {"C:/sierra//Half-Life/./tfc\\..\\dmc\\", "c:/Sierra/Half-Life/dmc"},
         {"C:\\..\\..\\Sierra", "c:/Sierra"},  // never above the drive
         {"C:", "c:"},
-        {"C:\\sierra\\HL\\Valve\\x.cfg", "c:/Sierra/HL/Valve/x.cfg"},  // as typed from the first miss
+        // As typed from the first name not found on.
+        {"C:\\sierra\\HL\\Valve\\x.cfg", "c:/Sierra/HL/Valve/x.cfg"},
         {"C:\\Sierra\\Half-Life\\cstrike", "c:/Sierra/Half-Life/cstrike"},  // exact name first
         {"C:\\Sierra\\Half-Life\\CSTRIKE", "c:/Sierra/Half-Life/CStrike"},
         {"d:\\games\\", "d:/Games"},
