@@ -181,7 +181,8 @@ std::error_code File::setAttributes([[maybe_unused]] const Attributes& wanted) c
         // Without the right to give the file away, the group alone may still be ours to set.
         if (result < 0 && errno == EPERM && now->group != wanted.group)
             result = ::fchown(fd_, uid_t(-1), gid_t(wanted.group));
-        if (result < 0 && errno != EPERM) return lastError();
+        // EINVAL: an owner that this system's user namespace cannot name (a container's).
+        if (result < 0 && errno != EPERM && errno != EINVAL) return lastError();
     }
     const std::optional<Attributes> owned = attributes();
     if (owned && owned->permissions != wanted.permissions &&

@@ -52,8 +52,9 @@ public:
     std::optional<Attributes> attributes() const;
     // Gives the file these owner, group and permission bits. Owner and group are set as far
     // as this process has the right to (all of them as root; otherwise the group, when the
-    // user belongs to it); a refusal of that right is no failure, nor one of the bits, which
-    // then stay as the system gave them. Any other failure is reported.
+    // user belongs to it); a refusal of that right (or an owner this system cannot name) is no
+    // failure, nor is one for the bits: what is refused stays as the system gave it. Any other
+    // failure is reported.
     std::error_code setAttributes(const Attributes& wanted) const;
 
 private:
