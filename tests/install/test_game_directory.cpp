@@ -92,16 +92,6 @@ TEST_F(WinePrefixTest, DrivePathsAreFoundOnTheDrivesOfThePrefix) {
             EXPECT_EQ(*found, prefix_ / "dosdevices" / *expected);
         }
     }
-    EXPECT_EQ(winePath("C:\\Sierra", root_ / "no-prefix"), std::nullopt);
-
-    // A mod's file: the game directory joined with "\\" and found, or else left as it was.
-    const fs::path valveConfig = prefix_ / "dosdevices/c:/Sierra/Half-Life/valve/Kestro.cfg";
-    for (const char* gameDir : {"c:\\sierra\\half-life", "C:\\Sierra\\Half-Life\\"})
-        EXPECT_EQ(modFileLocation(gameDir, "valve", "kestro.cfg", prefix_), valveConfig);
-    EXPECT_EQ(modFileLocation("C:", "dmc", "x", prefix_), prefix_ / "dosdevices/c:/dmc/x");
-    for (const std::optional<fs::path>& prefix : {std::optional(root_), std::optional<fs::path>()})
-        EXPECT_EQ(modFileLocation("C:\\Sierra", "tfc", "kestro.cfg", prefix),
-                  modFilePath("C:\\Sierra", "tfc", "kestro.cfg"));
 }
 
 // Install with the window's own game directory, as typed, into the prefix that WINEPREFIX or
