@@ -35,10 +35,19 @@ struct InstallResult {
 std::filesystem::path modFilePath(const std::filesystem::path& gameDir, std::string_view mod,
                                   std::string_view file);
 
+// Where that file is on this system: modFilePath, except outside Windows for a game directory
+// that is a drive path ("C:\Sierra\Half-Life") on a drive of the Wine prefix `winePrefix`:
+// then the path is joined by the same rule with "\" as the separator and found in the prefix
+// by winePath (game_directory.h).
+std::filesystem::path modFileLocation(const std::filesystem::path& gameDir, std::string_view mod,
+                                      std::string_view file,
+                                      const std::optional<std::filesystem::path>& winePrefix);
+
 // For every ticked row in install order: replaces the mod's kestro.cfg with `text` and CR LF,
 // then appends "exec kestro.cfg" and CR LF to its autoexec.cfg. `text` is 8-bit text and is
 // written byte for byte. The first failure ends the install; what was written before it
-// stays, and later rows are not touched. No row ticked is a success.
+// stays, and later rows are not touched. No row ticked is a success. Each file is the one at
+// modFileLocation with this user's Wine prefix (winePrefix()); a failure names that place.
 InstallResult InstallConfig(const std::filesystem::path& gameDir, const TickedRows& ticked,
                             std::string_view text);
 

@@ -15,12 +15,16 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::error_code writeLine(File& file, std::string_view text) {
-    // One write for the text and its line end.
+std::string lineOf(std::string_view text) {
     std::string line;
     line.reserve(text.size() + kLineEnd.size());
     line.append(text).append(kLineEnd);
-    if (std::error_code error = file.write(line)) return error;
+    return line;
+}
+
+std::error_code writeLine(File& file, std::string_view text) {
+    // One write for the text and its line end.
+    if (std::error_code error = file.write(lineOf(text))) return error;
     return file.close();
 }
 
@@ -41,21 +45,50 @@ std::error_code createSibling(const fs::path& target, File& file, fs::path& name
     return error;
 }
 
-// Writes the new contents beside `target` and renames them over it, giving them the
-// permissions of the file they replace.
-std::error_code replaceWhole(const fs::path& target, std::optional<unsigned> permissions,
+// Whether the folder refused to take a new file or to let one take the place of another.
+bool refusedByFolder(std::error_code error) {
+    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+           error == std::errc::read_only_file_system;
+}
+
+// Rewrites `target` itself: for a folder that takes no new file but holds one we may write.
+// `refusal` is what the folder said, reported when the file cannot be opened either. Unlike a
+// replacement, a failure after the file was emptied leaves it empty or cut short.
+std::error_code rewriteInPlace(const fs::path& target, std::error_code refusal,
+                               std::string_view text) {
+    File file;
+    if (file.open(target, OpenFor::WritingExisting)) return refusal;
+    if (std::error_code error = file.truncate()) return error;
+    if (std::error_code error = file.write(lineOf(text))) return error;
+    if (std::error_code error = file.flush()) return error;
+    return file.close();
+}
+
+// Writes the new contents beside `target` and renames them over it, giving them the owner,
+// group and permissions of the file they replace. Where the folder refuses that, the file is
+// rewritten in place instead.
+std::error_code replaceWhole(const fs::path& target,
+                             const std::optional<File::Attributes>& attributes,
                              std::string_view text) {
     File staged;
     fs::path stagedName;
-    if (std::error_code error = createSibling(target, staged, stagedName)) return error;
-    if (permissions) staged.setPermissions(*permissions);
-    std::error_code error = writeLine(staged, text);
-    if (!error) fs::rename(stagedName, target, error);
+    std::error_code error = createSibling(target, staged, stagedName);
+    if (refusedByFolder(error)) return rewriteInPlace(target, error, text);
+    if (error) return error;
+    if (attributes) error = staged.setAttributes(*attributes);
+    if (!error) error = writeLine(staged, text);
+    bool renameRefused = false;
+    if (!error) {
+        fs::rename(stagedName, target, error);
+        renameRefused = refusedByFolder(error);
+    }
     if (error) {
         staged = File{};  // closed before removal: Windows removes no open file
         std::error_code ignored;
         fs::remove(stagedName, ignored);
     }
+    // A folder where others' files may not be replaced (the sticky bit) or renamed over.
+    if (renameRefused) return rewriteInPlace(target, error, text);
     return error;
 }
 
@@ -79,14 +112,14 @@ std::error_code writeLineReplacing(const fs::path& file, std::string_view text) 
 
     // A device or a pipe has no contents to replace: the line goes straight to it.
     if (!existing.isRegular()) return writeLine(existing, text);
-    const std::optional<unsigned> permissions = existing.permissions();
+    const std::optional<File::Attributes> attributes = existing.attributes();
     existing = File{};
 
     // Replace the file itself, not a link that leads to it.
     fs::path target = file;
     if (fs::is_symlink(fs::symlink_status(file, error))) target = fs::canonical(file, error);
     if (error) return error;
-    return replaceWhole(target, permissions, text);
+    return replaceWhole(target, attributes, text);
 }
 
 std::error_code appendLine(const fs::path& file, std::string_view text) {

@@ -37,6 +37,8 @@ bool readByteAt(int fd, long long offset, char& byte) {
     return ::_lseeki64(fd, offset, SEEK_SET) == offset && ::_read(fd, &byte, 1) == 1;
 }
 int closeFd(int fd) { return ::_close(fd); }
+int truncateFd(int fd) { return ::_chsize_s(fd, 0) == 0 ? 0 : -1; }
+int syncFd(int fd) { return ::_commit(fd); }
 int statFd(int fd, FileStat& stat) { return ::_fstat64(fd, &stat); }
 bool isRegularMode(unsigned mode) { return (mode & _S_IFMT) == _S_IFREG; }
 #else
@@ -59,6 +61,13 @@ bool readByteAt(int fd, long long offset, char& byte) {
 }
 // On Linux the descriptor is gone even when close reports EINTR, so it is never retried.
 int closeFd(int fd) { return ::close(fd); }
+int truncateFd(int fd) {
+    int result;
+    do result = ::ftruncate(fd, 0);
+    while (result < 0 && errno == EINTR);
+    return result;
+}
+int syncFd(int fd) { return ::fsync(fd); }
 int statFd(int fd, FileStat& stat) { return ::fstat(fd, &stat); }
 bool isRegularMode(unsigned mode) { return S_ISREG(mode); }
 #endif
@@ -142,20 +151,45 @@ std::optional<char> File::lastByte() const {
     return byte;
 }
 
-std::optional<unsigned> File::permissions() const {
+std::error_code File::truncate() {
+    if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+    return truncateFd(fd_) == 0 ? std::error_code{} : lastError();
+}
+
+std::error_code File::flush() {
+    if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+    return syncFd(fd_) == 0 ? std::error_code{} : lastError();
+}
+
+std::optional<File::Attributes> File::attributes() const {
 #ifdef _WIN32
     return std::nullopt;
 #else
     FileStat stat{};
     if (fd_ < 0 || statFd(fd_, stat) != 0) return std::nullopt;
-    return unsigned(stat.st_mode & 07777);
+    return Attributes{stat.st_uid, stat.st_gid, unsigned(stat.st_mode & 07777)};
 #endif
 }
 
-void File::setPermissions([[maybe_unused]] unsigned bits) const {
+std::error_code File::setAttributes([[maybe_unused]] const Attributes& wanted) const {
 #ifndef _WIN32
-    if (permissions() != bits) (void)::fchmod(fd_, mode_t(bits));
+    const std::optional<Attributes> now = attributes();
+    if (!now) return std::make_error_code(std::errc::bad_file_descriptor);
+    // Owner first: a change of owner may clear the set-user-ID and set-group-ID bits.
+    if (now->owner != wanted.owner || now->group != wanted.group) {
+        int result = ::fchown(fd_, uid_t(wanted.owner), gid_t(wanted.group));
+        // Without the right to give the file away, the group alone may still be ours to set.
+        if (result < 0 && errno == EPERM && now->group != wanted.group)
+            result = ::fchown(fd_, uid_t(-1), gid_t(wanted.group));
+        // EINVAL: an owner that this system's user namespace cannot name (a container's).
+        if (result < 0 && errno != EPERM && errno != EINVAL) return lastError();
+    }
+    const std::optional<Attributes> owned = attributes();
+    if (owned && owned->permissions != wanted.permissions &&
+        ::fchmod(fd_, mode_t(wanted.permissions)) < 0 && errno != EPERM)
+        return lastError();
 #endif
+    return {};
 }
 
 unsigned long processId() {

@@ -39,12 +39,23 @@ public:
     bool isRegular() const;
     // The last byte of a regular, readable, non-empty file; nothing otherwise.
     std::optional<char> lastByte() const;
-    // The permission bits, on systems that have them (not Windows, where a file that may not
-    // be written is never opened for writing in the first place).
-    std::optional<unsigned> permissions() const;
-    // Sets the permission bits unless they already are so. A failure leaves the bits the
-    // system gave the file.
-    void setPermissions(unsigned bits) const;
+    // Empties the file.
+    std::error_code truncate();
+    // Waits until the system has stored what was written, and reports what it could not store.
+    std::error_code flush();
+
+    // The owner, group and permission bits, on systems that have them (not Windows, where a
+    // file that may not be written is never opened for writing in the first place).
+    struct Attributes {
+        unsigned owner, group, permissions;
+    };
+    std::optional<Attributes> attributes() const;
+    // Gives the file these owner, group and permission bits. Owner and group are set as far
+    // as this process has the right to (all of them as root; otherwise the group, when the
+    // user belongs to it); a refusal of that right (or an owner this system cannot name) is no
+    // failure, nor is one for the bits: what is refused stays as the system gave it. Any other
+    // failure is reported.
+    std::error_code setAttributes(const Attributes& wanted) const;
 
 private:
     int fd_ = -1;

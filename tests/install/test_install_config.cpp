@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -15,8 +16,12 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <functional>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace kestro {
@@ -287,18 +292,110 @@ TEST_F(InstallConfigTest, HalfWrittenConfigNeverReplacesTheOldOne) {
     EXPECT_EQ(entries(valve), (Names{"kestro.cfg"}));
 }
 
-// Replacing writes through a link to the file it names, whose permissions stay.
-TEST_F(InstallConfigTest, ReplacingKeepsLinksAndPermissions) {
+struct stat statOf(const fs::path& file) {
+    struct stat st {};
+    EXPECT_EQ(::stat(file.c_str(), &st), 0) << file;
+    return st;
+}
+
+// The unprivileged user and group nobody and nogroup.
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+
+// Runs `operation` in a child process as nobody; its result (an errno value, 0 for success)
+// comes back as the child's exit status. Nothing when the child could not become nobody.
+std::optional<int> asNobody(const std::function<int()>& operation) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 &&
+                             ::setresgid(kNogroup, kNogroup, kNogroup) == 0 &&
+                             ::setresuid(kNobody, kNobody, kNobody) == 0;
+        ::_exit(dropped ? operation() : 255);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) == 255)
+        return std::nullopt;
+    return WEXITSTATUS(status);
+}
+
+// Replacing writes through a link to the file it names; both keep their owner, group and
+// permissions (the owner as far as the process may set it: all of it as root).
+TEST_F(InstallConfigTest, ReplacingKeepsLinksOwnersAndPermissions) {
+    const bool root = ::geteuid() == 0;
     const fs::path shared = game_ / "shared.cfg";
     writeBytes(shared, "old\r\n");
-    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(shared, perms);
     fs::create_symlink(shared, mod("valve") / "kestro.cfg");
-    install(ticks({"valve"}), "new");
+    writeBytes(mod("tfc") / "kestro.cfg", "old\r\n");
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    for (const fs::path& file : {shared, game_ / "tfc/kestro.cfg"}) {
+        fs::permissions(file, perms);
+        if (root) {
+            ASSERT_EQ(::chown(file.c_str(), kNobody, kNogroup), 0);
+        }
+    }
+    install(ticks({"valve", "tfc"}), "new");
     EXPECT_TRUE(fs::is_symlink(game_ / "valve" / "kestro.cfg"));
-    EXPECT_EQ(readBytes(shared), "new\r\n");
-    EXPECT_EQ(fs::status(shared).permissions(), perms);
-    EXPECT_EQ(entries(game_), (Names{"shared.cfg", "valve"}));
+    for (const fs::path& file : {shared, game_ / "tfc/kestro.cfg"}) {
+        EXPECT_EQ(readBytes(file), "new\r\n");
+        EXPECT_EQ(fs::status(file).permissions(), perms);
+        EXPECT_EQ(statOf(file).st_uid, root ? kNobody : ::geteuid()) << file;
+        EXPECT_EQ(statOf(file).st_gid, root ? kNogroup : ::getegid()) << file;
+    }
+    EXPECT_EQ(entries(game_), (Names{"shared.cfg", "tfc", "valve"}));
+}
+
+// A mod folder that takes no new file from the installing user, or lets none replace a file
+// of another user (the sticky bit): a kestro.cfg that user may write is rewritten in place,
+// keeping its inode and owner; every other case still fails.
+TEST_F(InstallConfigTest, LockedModFolderGetsItsConfigRewrittenInPlace) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to install as the user nobody into folders of root";
+    struct Case {
+        const char* mod;
+        unsigned folderMode;
+        const char* config;  // root's kestro.cfg before, nullptr for none
+        unsigned configMode;
+        rlim_t fileSizeLimit;
+        int error;  // what the install as nobody reports
+        const char* after;
+    };
+    const Case cases[] = {
+        {"valve", 0755, "old config\r\n", 0666, RLIM_INFINITY, 0, "newnew\r\n"},
+        {"tfc", 01777, "old config\r\n", 0666, RLIM_INFINITY, 0, "newnew\r\n"},
+        {"dmc", 0755, "old config\r\n", 0644, RLIM_INFINITY, EACCES, "old config\r\n"},
+        {"dod", 0755, nullptr, 0, RLIM_INFINITY, EACCES, nullptr},
+        // A write that stops half-way in place is a failure and leaves the file cut short.
+        {"cstrike", 0755, "old config\r\n", 0666, 4, EFBIG, "newn"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mod);
+        const fs::path dir = mod(c.mod), config = dir / "kestro.cfg";
+        writeBytes(dir / "autoexec.cfg", "");
+        fs::permissions(dir / "autoexec.cfg", fs::perms(0666));
+        if (c.config) {
+            writeBytes(config, c.config);
+            fs::permissions(config, fs::perms(c.configMode));
+        }
+        fs::permissions(dir, fs::perms(c.folderMode));
+        const ino_t inode = c.config ? statOf(config).st_ino : 0;
+        const std::optional<int> error = asNobody([&] {
+            const rlimit limit{c.fileSizeLimit, c.fileSizeLimit};
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const InstallResult result = InstallConfig(game_, ticks({c.mod}), "newnew");
+            return result.succeeded() ? 0 : result.failure->error.value();
+        });
+        ASSERT_TRUE(error) << "the child could not become nobody";
+        EXPECT_EQ(*error, c.error);
+        EXPECT_EQ(entries(dir), c.config ? (Names{"autoexec.cfg", "kestro.cfg"})
+                                         : (Names{"autoexec.cfg"}));
+        if (!c.config) continue;
+        EXPECT_EQ(readBytes(config), c.after);
+        EXPECT_EQ(statOf(config).st_ino, inode);
+        EXPECT_EQ(statOf(config).st_uid, 0u);
+        EXPECT_EQ(readBytes(dir / "autoexec.cfg"), c.error ? "" : "exec kestro.cfg\r\n");
+    }
 }
 #endif
 

@@ -1,0 +1,34 @@
+#pragma once
+// The game directory as the player types it into the install window. On Windows it is a path
+// of the system. Elsewhere players run the game under Wine, and a path that starts with a
+// drive letter and a colon, such as the window's own "C:\Sierra\Half-Life", names a file on
+// one of Wine's drives: the installer finds it there as Wine itself would.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace kestro {
+
+// The install window's path field, given as UTF-8, as a path of this system. Nothing in it is
+// changed: drive paths are looked up only when a mod's files are installed.
+std::filesystem::path gameDirectoryPath(std::string_view typed);
+
+// Whether `path` starts with a drive letter and a colon.
+bool isDrivePath(std::string_view path);
+
+// This user's Wine prefix: $WINEPREFIX when set and not empty, else ".wine" in $HOME; nothing
+// when neither is set, and always nothing on Windows.
+std::optional<std::filesystem::path> winePrefix();
+
+// Where the Windows path `path` (a drive letter, a colon, then names separated by "\" or "/")
+// is on this system under the Wine prefix `prefix`: the drive is the prefix's link
+// "dosdevices/<letter>:" (lower case), and the names follow it. Empty names and "." are
+// skipped and ".." goes up, never above the drive, before anything is looked up. A name that
+// exists on disk in another case (of its ASCII letters) is taken as it is on disk, the exact
+// name first; the first name not found and all after it are kept as given. Nothing when
+// `path` is not a drive path or the prefix has no such drive.
+std::optional<std::filesystem::path> winePath(std::string_view path,
+                                              const std::filesystem::path& prefix);
+
+}  // namespace kestro
