@@ -13,6 +13,7 @@
 #include "forms/common/single_window.h"
 #include "forms/common/twips.h"
 #include "forms/common/window_style.h"
+#include "install/game_directory.h"
 #include "install/install_config.h"
 #include "install_input.h"
 
@@ -119,7 +120,8 @@ void frmInstall::cmdSave_Click() {
         return;
     }
     const InstallResult result =
-        InstallConfig(toGameDirectory(txtFileName_->text()), tickedRows(), toLatin1Bytes(*text));
+        InstallConfig(gameDirectoryPath(txtFileName_->text().toStdString()), tickedRows(),
+                      toLatin1Bytes(*text));
     if (!result.succeeded()) {
         // One message for every failure; path and ticks stay for another try.
         showMessage(QString::fromLatin1(kModsNotFoundMessage),

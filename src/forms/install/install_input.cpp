@@ -1,6 +1,5 @@
 #include "install_input.h"
 
-#include <QFile>
 #include <QStringView>
 
 namespace kestro {
@@ -19,15 +18,6 @@ std::string toLatin1Bytes(const QString& text) {
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
     }
     return bytes;
-}
-
-std::filesystem::path toGameDirectory(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    // The file-name encoding of this system (UTF-8 here).
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
 }
 
 }  // namespace kestro

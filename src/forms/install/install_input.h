@@ -2,7 +2,6 @@
 // What the install window hands the installer, converted from what its controls hold.
 
 #include <QString>
-#include <filesystem>
 #include <string>
 
 namespace kestro {
@@ -10,8 +9,5 @@ namespace kestro {
 // The text as 8-bit (Latin-1) bytes, one per character: a character without a Latin-1 form
 // becomes "?", also one that takes two UTF-16 units.
 std::string toLatin1Bytes(const QString& text);
-
-// The game directory as the system names files: nothing trimmed or normalised.
-std::filesystem::path toGameDirectory(const QString& path);
 
 }  // namespace kestro
