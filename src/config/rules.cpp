@@ -10,6 +10,8 @@ void chkNetGraph_Click(OptionSet& options) {
     options.cboPos = 0;       // "Right"
 }
 
+// `box` names a member, it points at nothing that could be const.
+// cppcheck-suppress constParameter
 void checkBoxChanged(OptionSet& options, CheckBox box) {
     if (box == &OptionSet::chkFX) chkFX_Click(options);
     if (box == &OptionSet::chkNetGraph) chkNetGraph_Click(options);

@@ -7,7 +7,9 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <span>
+#include <vector>
 
 #include "twips.h"
 
@@ -73,5 +75,13 @@ QFont formFont(Emphasis emphasis = Emphasis::Regular);
 // Creates the elements in table order (which is also their focus order and, among siblings,
 // their stacking order: later ones lie on top), names them after their rows and places them.
 Elements buildElements(QWidget* window, std::span<const ElementSpec> table);
+
+// The same for a table whose rows hold an ElementSpec and more about the element.
+template <class Table, class Row>
+Elements buildElements(QWidget* window, const Table& table, ElementSpec Row::*spec) {
+    std::vector<ElementSpec> specs(std::size(table));
+    std::ranges::transform(table, specs.begin(), [spec](const Row& row) { return row.*spec; });
+    return buildElements(window, specs);
+}
 
 }  // namespace kestro

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <vector>
 
 #include "forms/browse/frmbrowse.h"
 #include "forms/common/form_builder.h"
@@ -61,12 +60,6 @@ const InstallElement kElements[]{
     {{"chkFLF", K::CheckBox, "", {300, 2880, 1755, 255}, "Frontline Force"}, 5},
 };
 
-std::vector<ElementSpec> elementSpecs() {
-    std::vector<ElementSpec> specs;
-    for (const InstallElement& row : kElements) specs.push_back(row.element);
-    return specs;
-}
-
 }  // namespace
 
 frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidget* parent)
@@ -75,7 +68,7 @@ frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidg
     setWindowTitle(QStringLiteral("Install Config"));
     useFixedDialogBorder(this, twipsSize(4335, 3330));
 
-    const Elements elements = buildElements(this, elementSpecs());
+    const Elements elements = buildElements(this, kElements, &InstallElement::element);
     txtFileName_ = elements.get<QLineEdit>("txtFileName");
     auto* lblBrowse = elements.get<QLabel>("lblBrowse");
     lblBrowse->setBuddy(txtFileName_);

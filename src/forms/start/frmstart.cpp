@@ -32,12 +32,6 @@ QString typedText(const QPlainTextEdit* box) {
     return box->document()->toRawText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
-std::vector<ElementSpec> elementSpecs() {
-    std::vector<ElementSpec> specs;
-    for (const StartElement& row : startElements()) specs.push_back(row.element);
-    return specs;
-}
-
 // Each kind of option control turns into its member's type and back.
 template <class Member>
 struct Binding;
@@ -84,7 +78,7 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent) {
     setWindowTitle(toQString(product::kTitle));
     useFixedSingleBorder(this, twipsSize(kStartClientWidth, kStartClientHeight));
 
-    const Elements elements = buildElements(this, elementSpecs());
+    const Elements elements = buildElements(this, startElements(), &StartElement::element);
     txtResult_ = elements.get<QPlainTextEdit>("txtResult");
     txtResult_->setAccessibleName(QStringLiteral("Config text"));
     cmdInstall_ = elements.get<QPushButton>("cmdInstall");
