@@ -1,5 +1,5 @@
-# Where `cmake --install` puts the program and its desktop files, the Debian package CPack
-# builds from them, and the Windows version block.
+# Where `cmake --install` puts the program, its desktop files, manual page and documents, the
+# Debian package CPack builds from them, and the Windows version block.
 
 include(GNUInstallDirs)
 
