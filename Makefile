@@ -15,7 +15,7 @@ WIN_BUILD      ?= build-windows
 WIN_PACKAGES   := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
 
 # Extra tools for the desktop checks and the screenshot, installed by those targets only.
-DESKTOP_PACKAGES := appstream desktop-file-utils dpkg-dev file binutils-mingw-w64-x86-64
+DESKTOP_PACKAGES := appstream desktop-file-utils dpkg-dev file binutils-mingw-w64-x86-64 lintian
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
 .PHONY: deps configure build run test bench pictures check check-sanitizers check-static \

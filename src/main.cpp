@@ -1,10 +1,18 @@
 #include <QApplication>
 
+#include <optional>
+
+#include "cli/command_line.h"
 #include "forms/common/application.h"
 #include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
 
 int main(int argc, char* argv[]) {
+    // Options are answered on the terminal, without a display; a bare start opens the windows.
+    if (const std::optional<int> status = kestro::cli::answerOnTerminal(argc, argv)) {
+        return *status;
+    }
+
     QApplication app(argc, argv);
     kestro::setUpApplication();
 

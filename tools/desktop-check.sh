@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks what a Linux desktop gets from us: builds the Debian package, unpacks it into a scratch
-# root, lists it, and checks that it holds the program, the desktop entry, the icon and the
-# AppStream metadata, that these validate, and that the package's dependencies are real
-# packages. Also compiles the Windows version block with the cross resource compiler and
-# reads it back.
+# root, lists it, and checks that it holds the program, the desktop entry, the icon, the
+# AppStream metadata, the copyright file, the changelog and the manual page, that these
+# validate, that the package's dependencies are real packages and that lintian finds nothing
+# in it. Also compiles the Windows version block with the cross resource compiler and reads
+# it back.
 # Usage: tools/desktop-check.sh [BUILD_DIR]   (after the build; `make desktop-check` does both)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +17,8 @@ trap 'rm -rf "$scratch"' EXIT
 
 echo "== Debian package"
 rm -f "$build"/kestro_*.deb
-(cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
+# The package's directories take their modes from the umask.
+(umask 022 && cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
 debs=("$build"/kestro_*.deb)
 [ -f "${debs[0]}" ] || fail "cpack made no kestro_*.deb in $build"
 deb=${debs[0]}
@@ -31,6 +33,9 @@ expected=(
   usr/share/applications/$id.desktop
   usr/share/icons/hicolor/64x64/apps/$id.png
   usr/share/metainfo/$id.metainfo.xml
+  usr/share/doc/kestro/copyright
+  usr/share/doc/kestro/changelog.gz
+  usr/share/man/man1/kestro.1.gz
 )
 for file in "${expected[@]}"; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
@@ -47,6 +52,26 @@ grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends does not name libqt6widg
 for package in $(tr ',' '\n' <<<"$depends" | sed 's/(.*)//; s/|.*//' | tr -d ' '); do
   dpkg-query --show "$package" >/dev/null 2>&1 || fail "Depends names $package, which is not a package here"
 done
+
+# The changelog's latest entry is the version the package carries.
+changelog_version=$(dpkg-parsechangelog --file resources/debian/changelog --show-field Version)
+package_version=$(dpkg-deb --field "$deb" Version)
+[ "$changelog_version" = "$package_version" ] \
+  || fail "resources/debian/changelog is at $changelog_version, the package at $package_version"
+
+echo "== lintian"
+# Every tag of every level fails, the informational ones included. Run as an ordinary user
+# where we are root, on a copy that user can read.
+mkdir -m 755 "$scratch/lintian"
+chmod 711 "$scratch"
+install -m 644 "$deb" "$scratch/lintian/package.deb"
+as_user=()
+[ "$(id -u)" -ne 0 ] || as_user=(runuser -u nobody --)
+(cd "$scratch/lintian" && "${as_user[@]}" lintian --display-info --display-experimental \
+   --pedantic --fail-on error,warning,info,pedantic,experimental package.deb) \
+  >"$scratch/lintian.log" 2>&1 || { cat "$scratch/lintian.log"; fail "lintian"; }
+[ ! -s "$scratch/lintian.log" ] || { cat "$scratch/lintian.log"; fail "lintian has remarks"; }
+echo "no findings"
 
 echo "== desktop entry"
 # desktop-file-validate exits 0 on hints; we want none of those either.
