@@ -16,69 +16,56 @@ namespace {
 
 const std::string kKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
-class PathStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("kestro-path-store-" + std::to_string(std::random_device{}()));
-        fs::create_directories(root_ / "a");
-        fs::create_directories(root_ / "b");
+struct Folders {
+    const fs::path root = fs::temp_directory_path() /
+                          ("kestro-path-store-" + std::to_string(std::random_device{}()));
+    ~Folders() { fs::remove_all(root); }
+    std::string put(const char* folder, const char* name, fs::perms perms = fs::perms(0755)) {
+        fs::create_directories(root / folder);
+        std::ofstream(root / folder / name) << "#!/bin/sh\n";
+        fs::permissions(root / folder / name, perms);
+        return (root / folder / name).string();
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    std::string dir(const char* name) const { return (root_ / name).string(); }
-    void program(const char* folder, const char* name, fs::perms perms = fs::perms(0755)) {
-        std::ofstream(root_ / folder / name) << "#!/bin/sh\n";
-        fs::permissions(root_ / folder / name, perms);
-    }
-
-    fs::path root_;
 };
 
-TEST_F(PathStoreTest, FindsTheFirstListedProgramOnThePath) {
-    program("b", "kinfocenter");
-    program("a", "gnome-system-monitor");
-    program("b", "hardinfo", fs::perms(0644));          // not executable
-    fs::create_directories(root_ / "a" / "hardinfo2");  // a folder, not a program
-    PathProgramStore store(dir("a") + "::" + dir("b"), kSysInfoPrograms);
-    EXPECT_EQ(store.findProgram(), dir("b") + "/kinfocenter");
-    program("b", "hardinfo2");
-    EXPECT_EQ(store.findProgram(), dir("b") + "/hardinfo2");
+TEST(PathProgramStore, FindsTheFirstListedProgramOnThePath) {
+    Folders f;
+    const std::string kinfocenter = f.put("b", "kinfocenter");
+    f.put("a", "gnome-system-monitor");
+    f.put("b", "hardinfo", fs::perms(0644));            // not executable
+    fs::create_directories(f.root / "a" / "hardinfo2");  // a folder, not a program
+    PathProgramStore store((f.root / "a").string() + "::" + (f.root / "b").string(),
+                           kSysInfoPrograms);
+    EXPECT_EQ(store.findProgram(), kinfocenter);
+    const std::string hardinfo2 = f.put("b", "hardinfo2");
+    EXPECT_EQ(store.findProgram(), hardinfo2);  // found as soon as it is there
 
     // An empty entry of the search path is not the current directory.
     const fs::path previous = fs::current_path();
-    fs::current_path(root_ / "b");
+    fs::current_path(f.root / "b");
     EXPECT_EQ(PathProgramStore(":", kSysInfoPrograms).findProgram(), "");
     fs::current_path(previous);
 }
 
-TEST_F(PathStoreTest, AnswersOnlyThePathValueOfTheSysInfoKey) {
-    program("a", "hardinfo");
-    PathProgramStore store(dir("a"), kSysInfoPrograms);
-    std::string value;
-    EXPECT_TRUE(GetKeyValue(store, kLocalMachine, kKey, "PATH", value));
-    EXPECT_EQ(value, dir("a") + "/hardinfo");
-    // Key and value names compare without regard to case, as in the registry.
-    value.clear();
-    EXPECT_TRUE(GetKeyValue(store, kLocalMachine, "software\\microsoft\\shared tools\\msinfo",
-                            "Path", value));
-    EXPECT_EQ(value, dir("a") + "/hardinfo");
-
-    for (const auto& [key, name] :
-         {std::pair{"SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
-          {"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "MSINFO"},
-          {"SOFTWARE\\Microsoft\\Shared Tools", "PATH"}}) {
-        EXPECT_FALSE(GetKeyValue(store, kLocalMachine, key, name, value)) << key << " " << name;
-    }
-    EXPECT_FALSE(GetKeyValue(store, 0x80000001, kKey, "PATH", value));
-}
-
-TEST_F(PathStoreTest, NothingInstalledIsNotFound) {
-    program("a", "sysinfo-viewer");  // not one of ours
-    PathProgramStore store(dir("a") + ":" + dir("b"), kSysInfoPrograms);
+TEST(PathProgramStore, AnswersOnlyThePathValueOfTheSysInfoKey) {
+    Folders f;
+    f.put("a", "sysinfo-viewer");  // not one of ours
+    PathProgramStore store((f.root / "a").string(), kSysInfoPrograms);
     std::string value = "x";
     EXPECT_FALSE(GetKeyValue(store, kLocalMachine, kKey, "PATH", value));
     EXPECT_EQ(value, "");  // and "System Info..." shows its message, as for any store
+
+    const std::string hardinfo = f.put("a", "hardinfo");
+    // Key and value names compare without regard to case, as in the registry.
+    EXPECT_TRUE(GetKeyValue(store, kLocalMachine, "software\\microsoft\\shared tools\\msinfo",
+                            "Path", value));
+    EXPECT_EQ(value, hardinfo);
+    for (const auto& [root, key, name] :
+         {std::tuple{kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
+          {kLocalMachine, kKey.c_str(), "MSINFO"},
+          {kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH"},
+          {0x80000001, kKey.c_str(), "PATH"}})
+        EXPECT_FALSE(GetKeyValue(store, root, key, name, value)) << key << " " << name;
 }
 
 }  // namespace
