@@ -1,13 +1,19 @@
 // Reading the settings store and starting the system-information program, against a store in
-// memory.
+// memory; and the store that stands in for the registry where there is none.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <random>
 #include <set>
 
 #include "sysinfo/fake_store.h"
 #include "sysinfo/key_value.h"
 #include "sysinfo/sys_info.h"
+#ifndef _WIN32
+#include "sysinfo/path_store.h"
+#endif
 
 using namespace kestro;
 using namespace std::string_literals;
@@ -128,5 +134,48 @@ TEST(StartSysInfo, StartsTheRecordedProgramOrShowsTheOneMessage) {
         EXPECT_TRUE(store.openKeys.empty());
     }
 }
+
+#ifndef _WIN32
+// It names the first listed system-information program found on the search path.
+TEST(PathProgramStore, AnswersThePathValueWithTheFirstListedProgramOnThePath) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / std::to_string(std::random_device{}());
+    const auto put = [&root](const char* folder, const char* name, int mode = 0755) {
+        fs::create_directories(root / folder);
+        std::ofstream(root / folder / name) << "#!/bin/sh\n";
+        fs::permissions(root / folder / name, fs::perms(mode));
+        return (root / folder / name).string();
+    };
+    put("a", "sysinfo-viewer");  // not one of ours
+    PathProgramStore store((root / "a").string() + "::" + (root / "b").string(), kSysInfoPrograms);
+    std::string value = "x";
+    EXPECT_FALSE(GetKeyValue(store, kLocalMachine, kPathKey, "PATH", value));
+    EXPECT_EQ(value, "");  // and "System Info..." shows its message, as for any store
+
+    const std::string kinfocenter = put("b", "kinfocenter");
+    put("a", "gnome-system-monitor");
+    put("b", "hardinfo", 0644);                        // not executable
+    fs::create_directories(root / "a" / "hardinfo2");  // a folder, not a program
+    // Key and value names compare without regard to case, as in the registry.
+    EXPECT_TRUE(GetKeyValue(store, kLocalMachine, "software\\microsoft\\shared tools\\msinfo",
+                            "Path", value));
+    EXPECT_EQ(value, kinfocenter);
+    const std::string hardinfo2 = put("b", "hardinfo2");
+    EXPECT_EQ(store.findProgram(), hardinfo2);  // found as soon as it is there
+    for (const auto& [keyRoot, key, name] :
+         {std::tuple{kLocalMachine, kDirKey.c_str(), "MSINFO"},
+          {kLocalMachine, kPathKey.c_str(), "MSINFO"},
+          {kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools", "PATH"},
+          {0x80000001, kPathKey.c_str(), "PATH"}})
+        EXPECT_FALSE(GetKeyValue(store, keyRoot, key, name, value)) << key << " " << name;
+
+    // An empty entry of the search path is not the current directory.
+    const fs::path previous = fs::current_path();
+    fs::current_path(root / "b");
+    EXPECT_EQ(PathProgramStore(":", kSysInfoPrograms).findProgram(), "");
+    fs::current_path(previous);
+    fs::remove_all(root);
+}
+#endif
 
 }  // namespace
