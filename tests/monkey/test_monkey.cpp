@@ -143,7 +143,7 @@ private:
             break;
         case EditResult:  // pasted text beyond Latin-1, or typed
             if (auto* box = child<QPlainTextEdit>("frmStart", "txtResult")) {
-                if (a % 2) box->insertPlainText(QStringLiteral("caf\u00e9 \u03bb"));
+                if (a % 2) box->insertPlainText(QStringLiteral("caf\u00e9 \u00ff\u03bb"));
                 else QTest::keyClicks(box, QStringLiteral("bind q +jump"));
                 if (b % 2) QTest::keyClick(box, Qt::Key_Return);
             }
