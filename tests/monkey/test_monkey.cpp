@@ -23,11 +23,10 @@ namespace {
 
 // The actions, each with how often it is drawn relative to the others.
 enum Action { Click, Press, ChangeList, TypeOption, EditResult, TypePath, Hover,
-              DoubleClickLogo, PressKey, CloseWindow, Exit };
+              DoubleClickLogo, PressKey, CloseWindow };
 const std::pair<const char*, int> kActions[] = {
     {"Click", 30}, {"Press", 30}, {"ChangeList", 11}, {"TypeOption", 3}, {"EditResult", 3},
-    {"TypePath", 5}, {"Hover", 8}, {"DoubleClickLogo", 3}, {"PressKey", 9}, {"CloseWindow", 4},
-    {"Exit", 1}};
+    {"TypePath", 5}, {"Hover", 8}, {"DoubleClickLogo", 3}, {"PressKey", 9}, {"CloseWindow", 4}};
 
 // Buttons pressed by name, so that the windows they open come up often.
 const std::pair<const char*, const char*> kPresses[] = {
@@ -59,14 +58,12 @@ QList<QWidget*> windows() {
     return out;
 }
 
-// The named, visible and enabled elements of a kind in a window; "Exit!" has its own action.
+// The named, visible and enabled elements of a kind in a window.
 template <class T>
 QList<T*> usable(QWidget* window) {
     QList<T*> out;
     for (T* c : window ? window->findChildren<T*>() : QList<T*>())
-        if (c->isVisible() && c->isEnabled() && !c->objectName().isEmpty() &&
-            c->objectName() != QLatin1String("cmdExit"))
-            out << c;
+        if (c->isVisible() && c->isEnabled() && !c->objectName().isEmpty()) out << c;
     return out;
 }
 
@@ -110,20 +107,18 @@ private:
         main_->show();
         generated_ = false;
     }
-    static QWidget* window(const char* name) {
-        for (QWidget* w : windows())
-            if (w->objectName() == QLatin1String(name)) return w;
-        return nullptr;
-    }
+    // The window of that name, or its element of that name.
     template <class T = QWidget>
-    static T* child(const char* windowName, const char* name) {
-        QWidget* w = window(windowName);
-        return w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
+    static T* child(const char* window, const char* name = nullptr) {
+        for (QWidget* w : windows())
+            if (w->objectName() == QLatin1String(window))
+                return name ? w->findChild<T*>(QLatin1String(name)) : qobject_cast<T*>(w);
+        return nullptr;
     }
 
     void act(Action action, quint32 a, quint32 b) {
         // A third of the actions go to the main window, the others to any window.
-        QWidget* target = b % 3 ? pick(windows(), b / 3) : window("frmStart");
+        QWidget* target = b % 3 ? pick(windows(), b / 3) : child("frmStart");
         switch (action) {
         case Click: clickButton(pick(usable<QAbstractButton>(target), a)); break;
         case Press:
@@ -136,7 +131,7 @@ private:
             }
             break;
         case TypeOption:
-            if (QLineEdit* field = pick(usable<QLineEdit>(window("frmStart")), a)) {
+            if (QLineEdit* field = pick(usable<QLineEdit>(child("frmStart")), a)) {
                 field->selectAll();
                 QTest::keyClicks(field, b % 3 ? QString::number(b % 500) : QStringLiteral("x y"));
             }
@@ -168,13 +163,10 @@ private:
             break;
         case CloseWindow: {  // by its close box; the main window when it is the last
             QList<QWidget*> others = windows();
-            if (others.size() > 1) others.removeOne(window("frmStart"));
+            if (others.size() > 1) others.removeOne(child("frmStart"));
             if (QWidget* w = pick(others, a)) w->close();
             break;
         }
-        case Exit:  // "Exit!" ends the program: the next action starts a new one
-            if (auto* exit = child("frmStart", "cmdExit")) test::click(exit), startProgram();
-            break;
         }
     }
 
@@ -183,6 +175,8 @@ private:
         if (button->objectName() == QLatin1String("cmdSave")) return pressInstall();
         if (button->objectName() == QLatin1String("cmdGenerate")) generated_ = true;
         test::click(button);
+        // "Exit!" ends the program: the next action starts a new one.
+        if (button->objectName() == QLatin1String("cmdExit")) startProgram();
     }
 
     // Presses "Install" and checks that what it reports is what it wrote.
@@ -193,7 +187,7 @@ private:
         QStringList ticked;
         for (const auto& [box, dir] : kMods)
             if (child<QCheckBox>("frmInstall", box)->isChecked()) ticked << dir;
-        const bool mainAlive = window("frmStart");
+        const bool mainAlive = child("frmStart");
         const QByteArray text = mainAlive ? main_->resultText().toLatin1() + "\r\n" : "";
         test::click(save);
         const bool success = messages_.contains(QStringLiteral("Installion Complete! Enjoy!"));
@@ -214,7 +208,7 @@ private:
         for (QWidget* w : windows()) kinds << w->objectName();
         windowsSeen.unite(QSet<QString>(kinds.begin(), kinds.end()));
         if (kinds.removeDuplicates() > 0) return QStringLiteral("two windows of a kind");
-        auto* main = qobject_cast<frmStart*>(window("frmStart"));
+        auto* main = child<frmStart>("frmStart");
         if (!main) return std::nullopt;
         const OptionSet options = main->optionSet();
         const auto enabled = [main](const char* name) {
