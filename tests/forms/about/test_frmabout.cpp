@@ -34,14 +34,13 @@ class FrmAboutTest : public QObject {
     void doubleClickLogo() {
         QTest::mouseDClick(logoInFront(), Qt::LeftButton, {}, logoInFront()->rect().center());
     }
+
 private slots:
-    void init() {
-        messages_.clear();
-        started_.clear();
-    }
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         flushDeletes();
+        messages_.clear();
+        started_.clear();
     }
 
     void closesOnOkEnterAndEscape() {
@@ -67,7 +66,6 @@ private slots:
         QCOMPARE(messages_.shown, (QStringList{unavailable, unavailable}));
         QVERIFY(started_.isEmpty() && about_->isVisible());
         cleanup();
-        messages_.clear();
         open(std::string("/usr/bin/sysinfo-tool\0", 22));
         // The access key presses the button as a click would (the press shows for a moment).
         QTest::keyClick(about_->windowHandle(), Qt::Key_S, Qt::AltModifier);
