@@ -101,7 +101,6 @@ public:
 private:
     void startProgram() {
         deleteRemainingWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         main_ = new frmStart;
         main_->setAttribute(Qt::WA_DeleteOnClose);
         main_->show();

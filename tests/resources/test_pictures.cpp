@@ -11,7 +11,8 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void jpegsAreBaselineJfifWithThreeComponents() {
+    // The JPEGs are baseline JFIF with three components; the icons have their sizes, with alpha.
+    void shippedPictures() {
         pictures::load();
         for (const auto& [path, size] : {std::pair{pictures::kLogo, QSize(100, 100)},
                                          {pictures::kLogoMirrored, QSize(100, 100)},
@@ -30,9 +31,6 @@ private slots:
             QCOMPARE(at(i + 9), 3);     // three components: colour
             QCOMPARE(QImage(QString::fromLatin1(path)).size(), size);
         }
-    }
-
-    void programIcons() {
         QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
         QImageReader ico(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
         QList<QSize> sizes;
