@@ -12,7 +12,8 @@ class FoldersTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void chainsLabelsAndCleanForms() {
+    // Chains, labels, clean forms and the longest root holding a folder.
+    void pathForms() {
         QCOMPARE(folderChain(QStringLiteral("/")), QStringList{"/"});
         QCOMPARE(folderChain(QStringLiteral("/my games/Half Life")),
                  (QStringList{"/", "/my games", "/my games/Half Life"}));
@@ -22,9 +23,17 @@ private slots:
                                             {"/games//x/./y/..", "/games/x"}, {"/", "/"},
                                             {"/..", "/"}, {"/../../games", "/games"}})
             QCOMPARE(cleanFolder(QString::fromLatin1(folder)), QString::fromLatin1(clean));
+        const QStringList roots{"/", "/home", "/home2", "/mnt/usb"};
+        for (const auto& [folder, root] :
+             {std::pair{"/", "/"}, {"/home/player/hl", "/home"}, {"/home", "/home"},
+              {"/homework", "/"}, {"/home2/x", "/home2"}, {"/mnt/usb/hl", "/mnt/usb"},
+              {"/mnt/other", "/"}})
+            QCOMPARE(rootHolding(QString::fromLatin1(folder), roots), QString::fromLatin1(root));
+        QCOMPARE(rootHolding(QStringLiteral("/x"), {QStringLiteral("/home")}), QString());
     }
 
-    void subFoldersSortedWithHiddenOnes() {
+    // Sub-folders sorted, hidden ones too; what can be browsed; the drives with "/" first, once.
+    void theFileSystem() {
         QTemporaryDir dir;
         const QString p = dir.path();
         for (const char* name : {"valve", "Action", ".steam", "tfc", "cstrike"})
@@ -40,19 +49,9 @@ private slots:
         QVERIFY(isBrowsable(p) && isBrowsable(p + "/linked"));
         for (const char* below : {"/readme.txt", "/no-such-folder", "/readme.txt/below"})
             QVERIFY2(!isBrowsable(p + below), below);
-    }
-
-    void drivesAndTheLongestRootHoldingAFolder() {
         QStringList roots = driveRoots();
-        QCOMPARE(roots.value(0), QStringLiteral("/"));  // first and once
+        QCOMPARE(roots.value(0), QStringLiteral("/"));
         QCOMPARE(roots.removeDuplicates(), 0);
-        roots = QStringList{"/", "/home", "/home2", "/mnt/usb"};
-        for (const auto& [folder, root] :
-             {std::pair{"/", "/"}, {"/home/player/hl", "/home"}, {"/home", "/home"},
-              {"/homework", "/"}, {"/home2/x", "/home2"}, {"/mnt/usb/hl", "/mnt/usb"},
-              {"/mnt/other", "/"}})
-            QCOMPARE(rootHolding(QString::fromLatin1(folder), roots), QString::fromLatin1(root));
-        QCOMPARE(rootHolding(QStringLiteral("/x"), {QStringLiteral("/home")}), QString());
     }
 };
 
