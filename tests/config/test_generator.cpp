@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "config/generator.h"
@@ -89,127 +91,92 @@ const char* const kSoftwareText =
     "bgmvolume 0\r\n"
     "s_reverb 1\r\n";
 
-// The lines of a config text, each ended by CR LF; an unterminated rest fails the test.
-std::vector<std::string> crlfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
-        end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "unterminated last line";
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-    }
-    return lines;
-}
-
-TEST(GenerateConfig, StartupSetGivesTheFortyLines) {
-    const std::string text = generateConfig(startupOptionSet());
-    EXPECT_EQ(text, kStartupText);
-    EXPECT_EQ(crlfLines(text).size(), 40u);
-}
-
-TEST(GenerateConfig, SoftwareModeIgnoresEveryOpenGLControl) {
+TEST(GenerateConfig, StartupAndSoftwareTexts) {
     OptionSet set = startupOptionSet();
+    EXPECT_EQ(generateConfig(set), kStartupText);
     set.optOpenGL = false;
     set.optSoftware = true;
     EXPECT_EQ(generateConfig(set), kSoftwareText);
-
     // Nothing of the OpenGL frame reaches the text in software mode.
-    set.cboTexture = 0;
-    set.cboPicmip = -1;
-    set.cboPlayermip = 0;
-    set.cboMaxSize = 3;
-    for (int OptionSet::*box : {&O::chkZtrick, &O::chkBlend, &O::chkDither, &O::chkCull,
-                                &O::chkCracks, &O::chkLightholes, &O::chkFX})
+    set.cboTexture = 0, set.cboPicmip = -1, set.cboPlayermip = 0, set.cboMaxSize = 3;
+    for (int O::*box : {&O::chkZtrick, &O::chkBlend, &O::chkDither, &O::chkCull, &O::chkCracks,
+                        &O::chkLightholes, &O::chkFX})
         set.*box = 1;
     EXPECT_EQ(generateConfig(set), kSoftwareText);
 }
 
-// One variation of the start-up set and the lines it must give, by 1-based line number.
-struct Variation {
-    const char* name;
-    std::function<void(OptionSet&)> change;
-    std::size_t lineCount;
-    std::vector<std::pair<std::size_t, std::string>> lines;
-};
-
-void PrintTo(const Variation& v, std::ostream* os) { *os << v.name; }
-
-class GenerateVariation : public testing::TestWithParam<Variation> {};
-
-TEST_P(GenerateVariation, GivesItsLines) {
-    const Variation& v = GetParam();
-    OptionSet set = startupOptionSet();
-    v.change(set);
-    const std::vector<std::string> lines = crlfLines(generateConfig(set));
-    ASSERT_EQ(lines.size(), v.lineCount);
-    for (const auto& [number, expected] : v.lines)
-        EXPECT_EQ(lines.at(number - 1), expected) << "line " << number;
+// The start-up text with each of `lines` ('\n' between them) in place of the line that starts
+// with the same word, or else after the line before; "a -> b" puts the text b in place of a.
+std::string startupWith(const std::string& lines) {
+    std::string text = kStartupText;
+    if (const std::size_t arrow = lines.find(" -> "); arrow != std::string::npos)
+        return text.replace(text.find(lines.substr(0, arrow)), arrow, lines.substr(arrow + 4));
+    std::istringstream in(lines);
+    std::size_t at = 0;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t found = text.find("\n" + line.substr(0, line.find(' ') + 1));
+        if (found == std::string::npos) text.insert(at = text.find('\n', at) + 1, "\r\n");
+        else text.erase(at = found + 1, text.find('\r', found) - found - 1);
+        text.insert(at, line);
+    }
+    return text;
 }
 
-const char* const kNoSpeed = "// You Did Not Select A Connection Speed!";
-
-const std::vector<Variation> kVariations{
-    {"NetGraphMode3Right", [](auto& s) { s.chkNetGraph = 1, s.cboNetGraph = 0, s.cboPos = 0; },
-     41, {{20, "net_graph 3"}, {21, "net_graphpos 0"}, {22, ""}, {23, "// OpenGL Options"}}},
-    {"NetGraphMode1Left", [](auto& s) { s.chkNetGraph = 1, s.cboNetGraph = 2, s.cboPos = 2; },
-     41, {{20, "net_graph 1"}, {21, "net_graphpos 1"}}},
-    {"NetGraphMode2Center", [](auto& s) { s.chkNetGraph = 1, s.cboNetGraph = 1, s.cboPos = 1; },
-     41, {{20, "net_graph 2"}, {21, "net_graphpos 2"}}},
-    {"NetGraphListsNeverSelected", [](auto& s) { s.chkNetGraph = 1; },
-     41, {{20, "net_graph 3"}, {21, "net_graphpos 0"}}},
-    {"NetGraphClearIgnoresItsLists", [](auto& s) { s.cboNetGraph = 2, s.cboPos = 2; },
-     40, {{20, "net_graph 0"}, {21, ""}}},
-    {"NoConnectionSpeed", [](auto& s) { s.cboRate = -1; },
-     40, {{6, kNoSpeed}, {7, ""}, {8, ""}, {9, "fps_max 72"}}},
-    {"ConnectionSpeedOutOfRange", [](auto& s) { s.cboRate = 9; }, 40, {{6, kNoSpeed}, {7, ""}}},
-    {"ModemPairsUpdate30WithCommand25", [](auto& s) { s.cboRate = 1; },
-     40, {{6, "rate 4200"}, {7, "cl_updaterate 30"}, {8, "cl_cmdrate 25"}}},
-    {"XdslPairsUpdate45WithCommand40", [](auto& s) { s.cboRate = 6; },
-     40, {{6, "rate 9000"}, {7, "cl_updaterate 45"}, {8, "cl_cmdrate 40"}}},
-    {"Lan", [](auto& s) { s.cboRate = 8; },
-     40, {{6, "rate 15000"}, {7, "cl_updaterate 45"}, {8, "cl_cmdrate 45"}}},
-    {"EmptyTextFields", [](auto& s) { s.txtFPS = "", s.txtDecals = ""; },
-     40, {{9, "fps_max "}, {10, "r_decals "}}},
-    {"NonNumericTextFieldsCopiedAsTyped", [](auto& s) { s.txtFPS = " lots ", s.txtDecals = "3e3"; },
-     40, {{9, "fps_max  lots "}, {10, "r_decals 3e3"}}},
-    {"CheckValueTwoCountsAsClear",
-     [](auto& s) { s.chkHimodels = 2, s.chkCDAudio = 2, s.chkZtrick = -1; },
-     40, {{11, "cl_himodels 0"}, {39, "bgmvolume 0"}, {27, "gl_ztrick 0"}}},
-    {"EveryBoxTicked",
-     [](auto& s) {
-         for (int O::*box : {&O::chkHimodels, &O::chkWeap, &O::chkDynamic, &O::chkMirrorAlpha,
-                             &O::chkPrecache, &O::chkUpload, &O::chkDownload,
-                             &O::chkDownloadInGame, &O::chkMMX, &O::chkZtrick, &O::chkBlend,
-                             &O::chkDither, &O::chkCull, &O::chkCracks, &O::chkLightholes,
-                             &O::chkHisound, &O::chkSAd, &O::chkSEax, &O::chkSbit,
-                             &O::chkCDAudio, &O::chkReverb})
-             s.*box = 1;
-     },
-     40, {{11, "cl_himodels 1"}, {12, "r_drawviewmodel 0"}, {13, "r_dynamic 0"},
-          {14, "r_mirroralpha 0"}, {15, "precache 0"}, {16, "cl_allowupload 0"},
-          {17, "cl_allowdownload 0"}, {18, "cl_download_ingame 0"}, {19, "r_mmx 1"},
-          {27, "gl_ztrick 1"}, {28, "gl_spriteblend 0"}, {29, "gl_dither 0"}, {30, "gl_cull 0"},
-          {31, "gl_keeptjunctions 0"}, {32, "gl_lightholes 0"}, {35, "hisound 1"}, {36, "s_a3d 1"},
-          {37, "s_eax 1"}, {38, "loadas8bit 1"}, {39, "bgmvolume 3"}, {40, "s_reverb 0"}}},
-    {"LowestOpenGLItems",
-     [](auto& s) { s.cboTexture = 0, s.cboPicmip = 0, s.cboPlayermip = 0, s.cboMaxSize = 1; },
-     40, {{23, "gl_texturemode gl_nearest_mipmap_nearest"}, {24, "gl_picmip 2"},
-          {25, "gl_playermip 2"}, {26, "gl_max_size 128"}}},
-    {"MiddleOpenGLItems",
-     [](auto& s) { s.cboTexture = 2, s.cboPicmip = 1, s.cboPlayermip = 1, s.cboMaxSize = 2; },
-     40, {{23, "gl_texturemode gl_nearest_mipmap_linear"}, {24, "gl_picmip 1"},
-          {25, "gl_playermip 1"}, {26, "gl_max_size 64"}}},
-    {"OpenGLListsOutOfRangeTakeTheLastRow",
-     [](auto& s) { s.cboTexture = -1, s.cboPicmip = 7, s.cboPlayermip = -5, s.cboMaxSize = 4; },
-     40, {{23, "gl_texturemode gl_linear_mipmap_linear"}, {24, "gl_picmip 0"},
-          {25, "gl_playermip 0"}, {26, "gl_max_size 32"}}},
-    {"FxIsNeverRead", [](auto& s) { s.chkFX = 1; }, 40, {{27, "gl_ztrick 0"}}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, GenerateVariation, testing::ValuesIn(kVariations),
-                         [](const auto& info) { return std::string(info.param.name); });
+// Each variation of the start-up set changes only its lines.
+TEST(GenerateConfig, VariationsChangeOnlyTheirLines) {
+    const std::string noSpeed = "rate 8200\r\ncl_updaterate 40\r\ncl_cmdrate 40 -> "
+                                "// You Did Not Select A Connection Speed!\r\n\r\n";
+    const auto netGraph = [](int mode, int place) {
+        return [=](O& s) { s.chkNetGraph = 1, s.cboNetGraph = mode, s.cboPos = place; };
+    };
+    std::vector<std::pair<std::function<void(O&)>, std::string>> rows{
+        {netGraph(0, 1), "net_graph 3\nnet_graphpos 2"},
+        {netGraph(1, 2), "net_graph 2\nnet_graphpos 1"},
+        {netGraph(2, 0), "net_graph 1\nnet_graphpos 0"},
+        {[](O& s) { s.txtFPS = "", s.txtDecals = ""; }, "fps_max \nr_decals "},
+        {[](O& s) { s.txtFPS = " lots ", s.txtDecals = "3e3"; }, "fps_max  lots \nr_decals 3e3"},
+    };
+    // One control changed (-1: a list without selection; only 1 ticks a box).
+    const std::tuple<int O::*, int, std::string> controls[] = {
+        {&O::cboRate, 0, "rate 3200\ncl_updaterate 25\ncl_cmdrate 25"},
+        {&O::cboRate, 1, "rate 4200\ncl_updaterate 30\ncl_cmdrate 25"},
+        {&O::cboRate, 2, "rate 5700\ncl_updaterate 30\ncl_cmdrate 30"},
+        {&O::cboRate, 3, "rate 6700\ncl_updaterate 30\ncl_cmdrate 30"},
+        {&O::cboRate, 4, "rate 7300\ncl_updaterate 40\ncl_cmdrate 40"},
+        {&O::cboRate, 6, "rate 9000\ncl_updaterate 45\ncl_cmdrate 40"},
+        {&O::cboRate, 7, "rate 12000\ncl_updaterate 45\ncl_cmdrate 45"},
+        {&O::cboRate, 8, "rate 15000\ncl_updaterate 45\ncl_cmdrate 45"},
+        {&O::cboRate, -1, noSpeed}, {&O::cboRate, 9, noSpeed},
+        {&O::cboTexture, 0, "gl_texturemode gl_nearest_mipmap_nearest"},
+        {&O::cboTexture, 2, "gl_texturemode gl_nearest_mipmap_linear"},
+        {&O::cboTexture, -1, "gl_texturemode gl_linear_mipmap_linear"},
+        {&O::cboPicmip, 0, "gl_picmip 2"}, {&O::cboPicmip, 1, "gl_picmip 1"},
+        {&O::cboPicmip, 7, ""}, {&O::cboPlayermip, 0, "gl_playermip 2"},
+        {&O::cboPlayermip, 1, "gl_playermip 1"}, {&O::cboPlayermip, -5, ""},
+        {&O::cboMaxSize, 1, "gl_max_size 128"},
+        {&O::cboMaxSize, 2, "gl_max_size 64"}, {&O::cboMaxSize, 4, "gl_max_size 32"},
+        {&O::chkNetGraph, 1, "net_graph 3\nnet_graphpos 0"}, {&O::chkNetGraph, 2, ""},
+        {&O::cboNetGraph, 2, ""}, {&O::cboPos, 2, ""}, {&O::chkFX, 1, ""},
+        {&O::chkHimodels, 2, ""}, {&O::chkZtrick, -1, ""}, {&O::chkHimodels, 1, "cl_himodels 1"},
+        {&O::chkWeap, 1, "r_drawviewmodel 0"}, {&O::chkDynamic, 1, "r_dynamic 0"},
+        {&O::chkMirrorAlpha, 1, "r_mirroralpha 0"}, {&O::chkPrecache, 1, "precache 0"},
+        {&O::chkUpload, 1, "cl_allowupload 0"}, {&O::chkDownload, 1, "cl_allowdownload 0"},
+        {&O::chkDownloadInGame, 1, "cl_download_ingame 0"}, {&O::chkMMX, 1, "r_mmx 1"},
+        {&O::chkZtrick, 1, "gl_ztrick 1"}, {&O::chkBlend, 1, "gl_spriteblend 0"},
+        {&O::chkDither, 1, "gl_dither 0"}, {&O::chkCull, 1, "gl_cull 0"},
+        {&O::chkCracks, 1, "gl_keeptjunctions 0"}, {&O::chkLightholes, 1, "gl_lightholes 0"},
+        {&O::chkHisound, 1, "hisound 1"}, {&O::chkSAd, 1, "s_a3d 1"}, {&O::chkSEax, 1, "s_eax 1"},
+        {&O::chkSbit, 1, "loadas8bit 1"}, {&O::chkCDAudio, 1, "bgmvolume 3"},
+        {&O::chkReverb, 1, "s_reverb 0"}};
+    for (const auto& [member, value, lines] : controls)
+        rows.push_back({[member, value](O& s) { s.*member = value; }, lines});
+    for (const auto& [change, lines] : rows) {
+        SCOPED_TRACE(lines);
+        OptionSet set = startupOptionSet();
+        change(set);
+        EXPECT_EQ(generateConfig(set), startupWith(lines));
+    }
+}
 
 }  // namespace
 }  // namespace kestro

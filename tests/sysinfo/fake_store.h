@@ -1,9 +1,9 @@
 #pragma once
-// A settings store in memory that behaves like the registry's three calls and records what it
-// was asked.
+// A settings store in memory that answers as the registry does: only when asked the way the
+// registry wants (machine-wide root, options 0, the full access mask, a zeroed 1024-byte
+// buffer). It records the keys closed and those still open.
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <map>
 #include <string>
@@ -20,66 +20,41 @@ struct StoredValue {
 
 class FakeStore : public SettingsStore {
 public:
-    void put(const std::string& key, const std::string& value, StoredValue stored) {
-        keys_[lower(key)][lower(value)] = std::move(stored);
-    }
-    void putKey(const std::string& key) { keys_[lower(key)]; }
+    // Key name -> value name -> value; a key may be there without values.
+    std::map<std::string, std::map<std::string, StoredValue>> keys;
+    std::map<StoreKey, std::string> openKeys;
+    std::vector<StoreKey> closed;
 
-    std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
+    std::int32_t openKey(StoreRoot root, const std::string& name, std::uint32_t options,
                          std::uint32_t access, StoreKey& key) override {
-        opened.push_back(keyName);
-        lastRoot = root;
-        lastOptions = options;
-        lastAccess = access;
-        if (root != kLocalMachine || !keys_.count(lower(keyName))) return kStoreNotFound;
-        key = nextHandle_++;
-        openKeys_[key] = lower(keyName);
+        if (root != static_cast<StoreRoot>(0x80000002u) || options != 0 || access != 0x2003F ||
+            !keys.count(name))
+            return kStoreNotFound;
+        key = 0x100 + closed.size() + openKeys.size();
+        openKeys[key] = name;
         return kStoreOk;
     }
 
-    std::int32_t queryValue(StoreKey key, const std::string& valueName, std::uint32_t& type,
+    std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,
                             std::span<char> buffer, std::uint32_t& size) override {
-        queried.push_back(valueName);
-        lastBufferSize = size;
-        bufferWasZeroed = std::all_of(buffer.begin(), buffer.end(), [](char c) { return c == 0; });
-        if (!openKeys_.count(key)) return 6;  // invalid handle
-        const auto& values = keys_[openKeys_[key]];
-        const auto found = values.find(lower(valueName));
+        if (size != 1024 || std::count(buffer.begin(), buffer.end(), '\0') != 1024)
+            return 87;  // a bad parameter
+        const auto& values = keys[openKeys.at(key)];
+        const auto found = values.find(name);
         if (found == values.end()) return kStoreNotFound;
-        const StoredValue& stored = found->second;
-        type = stored.type;
-        if (stored.data.size() > size || stored.data.size() > buffer.size()) {
-            size = static_cast<std::uint32_t>(stored.data.size());
-            return kStoreMoreData;
-        }
-        std::memcpy(buffer.data(), stored.data.data(), stored.data.size());
-        size = static_cast<std::uint32_t>(stored.data.size());
-        return kStoreOk;
+        const auto& [storedType, data] = found->second;
+        const bool fits = data.size() <= size;
+        if (fits) std::memcpy(buffer.data(), data.data(), data.size());
+        type = storedType;
+        size = static_cast<std::uint32_t>(data.size());
+        return fits ? kStoreOk : kStoreMoreData;
     }
 
     std::int32_t closeKey(StoreKey key) override {
         closed.push_back(key);
-        openKeys_.erase(key);
-        return key == 0 ? 6 : kStoreOk;
+        openKeys.erase(key);
+        return kStoreOk;
     }
-
-    bool allClosed() const { return openKeys_.empty(); }
-
-    std::vector<std::string> opened;
-    std::vector<std::string> queried;
-    std::vector<StoreKey> closed;
-    StoreRoot lastRoot = 0;
-    std::uint32_t lastOptions = 99, lastAccess = 0, lastBufferSize = 0;
-    bool bufferWasZeroed = false;
-
-private:
-    static std::string lower(std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    }
-    std::map<std::string, std::map<std::string, StoredValue>> keys_;
-    std::map<StoreKey, std::string> openKeys_;
-    StoreKey nextHandle_ = 0x100;
 };
 
 }  // namespace kestro::testing

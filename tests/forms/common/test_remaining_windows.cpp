@@ -12,39 +12,28 @@ class RemainingWindowsTest : public QObject {
 
 private slots:
     void freesEveryWindowOnceWithWhatItOwns() {
-        // Several windows with lists (whose drop-downs are top-level widgets owned by the
-        // window), one of them also owning a window of its own, in whatever order Qt lists them.
+        kestro::deleteRemainingWindows();  // none yet: nothing to do
+        // Windows with lists (whose drop-downs are top-level widgets owned by the window), one
+        // of them also owning a window of its own, in whatever order Qt lists them.
         QList<QPointer<QWidget>> created;
         int destroyed = 0;
         for (int i = 0; i < 4; ++i) {
             auto* window = new QWidget;
-            for (int j = 0; j < 3; ++j) {
-                auto* list = new QComboBox(window);
-                list->addItem(QStringLiteral("item"));
-                created.append(list->view()->window());
-            }
-            created.append(window);
+            for (int j = 0; j < 3; ++j)
+                created << (new QComboBox(window))->view()->window();
+            created << window;
             window->show();
         }
         auto* ownedWindow = new QWidget(created.last(), Qt::Window);
         ownedWindow->show();
-        created.append(ownedWindow);
-        for (const QPointer<QWidget>& widget : created) {
+        created << ownedWindow;
+        for (const QPointer<QWidget>& widget : created)
             connect(widget.data(), &QObject::destroyed, this, [&destroyed] { ++destroyed; });
-        }
-        QVERIFY(QApplication::topLevelWidgets().size() >= created.size());
 
         kestro::deleteRemainingWindows();
 
         QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{});
-        for (const QPointer<QWidget>& widget : created) QVERIFY(widget.isNull());
         QCOMPARE(destroyed, created.size());
-    }
-
-    void doesNothingWithoutWindows() {
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{});
-        kestro::deleteRemainingWindows();
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{});
     }
 };
 
