@@ -122,11 +122,11 @@ private slots:
         el<QLineEdit>("txtFileName")->setText(game_->path());
         auto* result = test::el<QPlainTextEdit>(main, "txtResult");
         result->moveCursor(QTextCursor::End);
-        result->insertPlainText(QStringLiteral("name\u00a0caf\u00e9 \u20ac\u2028x"));
+        result->insertPlainText(QStringLiteral("name\u00a0caf\u00e9 \u20ac\u2028\u00ff"));
         click(el("cmdSave"));
         QCOMPARE(readBytes(game_->filePath("tfc/kestro.cfg")),
                  QByteArray::fromStdString(generateConfig(startupOptionSet())) +
-                     "name\xA0" "caf\xE9 ??x\r\n");
+                     "name\xA0" "caf\xE9 ??\xFF\r\n");
 
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();
