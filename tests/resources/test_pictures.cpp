@@ -87,6 +87,8 @@ private slots:
 
     void programIcons() {
         QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
+        if (!QImageReader::supportedImageFormats().contains("ico"))
+            QSKIP("this Qt reads no .ico files; test_windows_forms finds the icon in kestro.exe");
         QImageReader reader(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
         QList<QSize> sizes;
         for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
