@@ -1,5 +1,5 @@
 # Where `cmake --install` puts the program and its desktop files, the Debian package CPack
-# builds from them, and the Windows version block.
+# builds from them; on Windows the portable zip.
 
 include(GNUInstallDirs)
 
@@ -13,6 +13,12 @@ if(NOT _kestro_version_line MATCHES "kVersion = \"([0-9]+\\.[0-9]+)\"")
   message(FATAL_ERROR "No kVersion = \"MAJOR.MINOR\" in src/config/product.h")
 endif()
 set(KESTRO_PRODUCT_VERSION "${CMAKE_MATCH_1}")
+
+if(WIN32)
+  # On Windows a portable zip takes the place of the desktop files and the Debian package.
+  include("${CMAKE_CURRENT_LIST_DIR}/KestroWindowsPackage.cmake")
+  return()
+endif()
 
 set(_kestro_desktop_dir "${PROJECT_SOURCE_DIR}/resources/desktop")
 set(KESTRO_METAINFO_FILE "${PROJECT_BINARY_DIR}/desktop/${KESTRO_APP_ID}.metainfo.xml")
