@@ -96,10 +96,11 @@ windows:
 	@cmake --build $(WIN_BUILD_DIR)/build -j $(JOBS)
 	@cd $(WIN_BUILD_DIR)/build && cpack -G ZIP >/dev/null && ls -l kestro-*-win64.zip
 
-# Every test under Wine, windows on the offscreen platform.
+# Every test under Wine in a fresh prefix: windows on the offscreen platform, the native
+# borders on the windows platform under Xvfb.
 test-windows: windows
 	@tools/install-deps.sh $(WIN_RUN_PACKAGES)
-	@tools/wine-ctest.sh $(WIN_BUILD_DIR)/build $(WIN_BUILD_DIR)/kit -j 2
+	@tools/wine-ctest.sh $(WIN_BUILD_DIR)/build $(WIN_BUILD_DIR)/kit -j $(JOBS)
 
 # The zip unpacked and started as a player would, under a virtual display.
 smoke-windows: windows
