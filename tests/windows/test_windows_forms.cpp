@@ -124,7 +124,8 @@ private slots:
         QCOMPARE(messages_.shown, QStringList());
 
         // Without either entry: the message. The entries come back for the other tests.
-        const QString tools = QStringLiteral(R"(HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools)");
+        const QString tools =
+            QStringLiteral(R"(HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools)");
         QSettings msinfo(tools + R"(\MSINFO)", QSettings::NativeFormat);
         QSettings location(tools + " Location", QSettings::NativeFormat);
         const QVariant path = msinfo.value(QStringLiteral("PATH"));
