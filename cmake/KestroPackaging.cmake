@@ -1,10 +1,16 @@
-# Where `cmake --install` puts the program, its desktop files, manual page and documents, the
-# Debian package CPack builds from them, and the Windows version block.
+# Where `cmake --install` puts the program, its desktop files, manual page and documents, and
+# the Debian package CPack builds from them; on Windows the portable zip.
 
 include(GNUInstallDirs)
 
 # The id that ties the desktop entry, the icon and the AppStream metadata together.
 set(KESTRO_APP_ID org.example.kestro)
+
+if(WIN32)
+  # On Windows a portable zip takes the place of the desktop files and the Debian package.
+  include("${CMAKE_CURRENT_LIST_DIR}/KestroWindowsPackage.cmake")
+  return()
+endif()
 
 set(_kestro_desktop_dir "${PROJECT_SOURCE_DIR}/resources/desktop")
 set(KESTRO_METAINFO_FILE "${PROJECT_BINARY_DIR}/desktop/${KESTRO_APP_ID}.metainfo.xml")

@@ -65,13 +65,17 @@ TEST(Registry, StartSysInfoFindsTheProgramThroughBothEntries) {
                             KEY_SET_VALUE, &key),
               ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteValueA(key, "PATH"), ERROR_SUCCESS);
-    RegCloseKey(key);
     EXPECT_EQ(launch(*store), std::pair(Strings{}, Strings{std::string(kSysInfoUnavailable)}));
 
     fs::create_directories("C:\\kestro-test\\msinfo");
     std::ofstream("C:\\kestro-test\\msinfo\\MSINFO32.EXE", std::ios::binary) << "MZ";
     EXPECT_EQ(launch(*store),
               std::pair(Strings{"C:\\kestro-test\\msinfo\\MSINFO32.EXE"}, Strings{}));
+
+    // The entry back as seeded, for the window test that starts the program it names.
+    const char seeded[] = "C:\\kestro-test\\sysinfo.exe";
+    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(seeded), sizeof seeded);
+    RegCloseKey(key);
 }
 
 }  // namespace

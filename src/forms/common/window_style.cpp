@@ -11,6 +11,10 @@ namespace kestro {
 
 namespace {
 
+// Without this hint Windows gives every window a sizing frame, fixed size or not; the hint asks
+// for the thin frame of a fixed window. Other platforms ignore it.
+constexpr Qt::WindowFlags kFixedFrame = Qt::MSWindowsFixedSizeDialogHint;
+
 void fixClientSize(QWidget* window, const QSize& clientSize) {
     window->setFixedSize(clientSize);
     window->setFont(formFont());
@@ -21,13 +25,13 @@ void fixClientSize(QWidget* window, const QSize& clientSize) {
 void useFixedSingleBorder(QWidget* window, const QSize& clientSize) {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint);
+                           Qt::WindowCloseButtonHint | kFixedFrame);
     fixClientSize(window, clientSize);
 }
 
 void useFixedDialogBorder(QWidget* window, const QSize& clientSize) {
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | kFixedFrame);
     fixClientSize(window, clientSize);
 }
 

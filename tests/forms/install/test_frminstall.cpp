@@ -171,7 +171,7 @@ private slots:
         };
         const QString game = QDir(game_->path()).canonicalPath();
         openEntry(QStringLiteral("valve"));
-        QCOMPARE(el<QLineEdit>("txtFileName")->text(), game + "/valve");
+        QCOMPARE(el<QLineEdit>("txtFileName")->text(), QDir::toNativeSeparators(game + "/valve"));
 
         // With the install window closed the browser writes nothing and stays open.
         w_->close();
