@@ -7,102 +7,28 @@
 #include <vector>
 
 #include "config/generator.h"
-#include "config/option_set.h"
+#include "config/golden_texts.h"
+#include "config/presets.h"
+#include "config/rules.h"
 
 namespace kestro {
 namespace {
 
 using O = OptionSet;
 
-const char* const kStartupText =
-    "// Created with Kestro v1.0\r\n"
-    "// Get your own copy at\r\n"
-    "// http://kestro.example.org/\r\n"
-    "\r\n"
-    "// Gaming Options\r\n"
-    "rate 8200\r\n"
-    "cl_updaterate 40\r\n"
-    "cl_cmdrate 40\r\n"
-    "fps_max 72\r\n"
-    "r_decals 3000\r\n"
-    "cl_himodels 0\r\n"
-    "r_drawviewmodel 1\r\n"
-    "r_dynamic 1\r\n"
-    "r_mirroralpha 1\r\n"
-    "precache 1\r\n"
-    "cl_allowupload 1\r\n"
-    "cl_allowdownload 1\r\n"
-    "cl_download_ingame 1\r\n"
-    "r_mmx 0\r\n"
-    "net_graph 0\r\n"
-    "\r\n"
-    "// OpenGL Options\r\n"
-    "gl_texturemode gl_linear_mipmap_nearest\r\n"
-    "gl_picmip 0\r\n"
-    "gl_playermip 0\r\n"
-    "gl_max_size 256\r\n"
-    "gl_ztrick 0\r\n"
-    "gl_spriteblend 1\r\n"
-    "gl_dither 1\r\n"
-    "gl_cull 1\r\n"
-    "gl_keeptjunctions 1\r\n"
-    "gl_lightholes 1\r\n"
-    "\r\n"
-    "// Sound Properties\r\n"
-    "hisound 0\r\n"
-    "s_a3d 0\r\n"
-    "s_eax 0\r\n"
-    "loadas8bit 0\r\n"
-    "bgmvolume 0\r\n"
-    "s_reverb 1\r\n";
-
-const char* const kSoftwareText =
-    "// Created with Kestro v1.0\r\n"
-    "// Get your own copy at\r\n"
-    "// http://kestro.example.org/\r\n"
-    "\r\n"
-    "// Gaming Options\r\n"
-    "rate 8200\r\n"
-    "cl_updaterate 40\r\n"
-    "cl_cmdrate 40\r\n"
-    "fps_max 72\r\n"
-    "r_decals 3000\r\n"
-    "cl_himodels 0\r\n"
-    "r_drawviewmodel 1\r\n"
-    "r_dynamic 1\r\n"
-    "r_mirroralpha 1\r\n"
-    "precache 1\r\n"
-    "cl_allowupload 1\r\n"
-    "cl_allowdownload 1\r\n"
-    "cl_download_ingame 1\r\n"
-    "r_mmx 0\r\n"
-    "net_graph 0\r\n"
-    "\r\n"
-    "// OpenGL Options\r\n"
-    "// Rendering in Software/Direct3D Mode\r\n"
-    "// No OpenGL Options available\r\n"
-    "\r\n"
-    "\r\n"
-    "// Sound Properties\r\n"
-    "hisound 0\r\n"
-    "s_a3d 0\r\n"
-    "s_eax 0\r\n"
-    "loadas8bit 0\r\n"
-    "bgmvolume 0\r\n"
-    "s_reverb 1\r\n";
-
-TEST(GenerateConfig, StartupAndSoftwareTexts) {
+TEST(GenerateConfig, StartupHighAndSoftwareTexts) {
     OptionSet set = startupOptionSet();
     EXPECT_EQ(generateConfig(set), kStartupText);
-    set.optOpenGL = false;
-    set.optSoftware = true;
-    EXPECT_EQ(generateConfig(set), kSoftwareText);
+    applyPreset(set, Preset::High);
+    EXPECT_EQ(generateConfig(set), kHighText);
+    selectRendering(set, false);
+    EXPECT_EQ(generateConfig(set), kHighSoftwareText);
     // Nothing of the OpenGL frame reaches the text in software mode.
     set.cboTexture = 0, set.cboPicmip = -1, set.cboPlayermip = 0, set.cboMaxSize = 3;
     for (int O::*box : {&O::chkZtrick, &O::chkBlend, &O::chkDither, &O::chkCull, &O::chkCracks,
                         &O::chkLightholes, &O::chkFX})
         set.*box = 1;
-    EXPECT_EQ(generateConfig(set), kSoftwareText);
+    EXPECT_EQ(generateConfig(set), kHighSoftwareText);
 }
 
 // The start-up text with each of `lines` ('\n' between them) in place of the line that starts
@@ -130,9 +56,9 @@ TEST(GenerateConfig, VariationsChangeOnlyTheirLines) {
         return [=](O& s) { s.chkNetGraph = 1, s.cboNetGraph = mode, s.cboPos = place; };
     };
     std::vector<std::pair<std::function<void(O&)>, std::string>> rows{
-        {netGraph(0, 1), "net_graph 3\nnet_graphpos 2"},
         {netGraph(1, 2), "net_graph 2\nnet_graphpos 1"},
-        {netGraph(2, 0), "net_graph 1\nnet_graphpos 0"},
+        {netGraph(2, 1), "net_graph 1\nnet_graphpos 2"},
+        {netGraph(-1, 3), "net_graph 3\nnet_graphpos 0"},
         {[](O& s) { s.txtFPS = "", s.txtDecals = ""; }, "fps_max \nr_decals "},
         {[](O& s) { s.txtFPS = " lots ", s.txtDecals = "3e3"; }, "fps_max  lots \nr_decals 3e3"},
     };
@@ -153,21 +79,19 @@ TEST(GenerateConfig, VariationsChangeOnlyTheirLines) {
         {&O::cboPicmip, 0, "gl_picmip 2"}, {&O::cboPicmip, 1, "gl_picmip 1"},
         {&O::cboPicmip, 7, ""}, {&O::cboPlayermip, 0, "gl_playermip 2"},
         {&O::cboPlayermip, 1, "gl_playermip 1"}, {&O::cboPlayermip, -5, ""},
-        {&O::cboMaxSize, 1, "gl_max_size 128"},
-        {&O::cboMaxSize, 2, "gl_max_size 64"}, {&O::cboMaxSize, 4, "gl_max_size 32"},
-        {&O::chkNetGraph, 1, "net_graph 3\nnet_graphpos 0"}, {&O::chkNetGraph, 2, ""},
-        {&O::cboNetGraph, 2, ""}, {&O::cboPos, 2, ""}, {&O::chkFX, 1, ""},
-        {&O::chkHimodels, 2, ""}, {&O::chkZtrick, -1, ""}, {&O::chkHimodels, 1, "cl_himodels 1"},
-        {&O::chkWeap, 1, "r_drawviewmodel 0"}, {&O::chkDynamic, 1, "r_dynamic 0"},
-        {&O::chkMirrorAlpha, 1, "r_mirroralpha 0"}, {&O::chkPrecache, 1, "precache 0"},
-        {&O::chkUpload, 1, "cl_allowupload 0"}, {&O::chkDownload, 1, "cl_allowdownload 0"},
-        {&O::chkDownloadInGame, 1, "cl_download_ingame 0"}, {&O::chkMMX, 1, "r_mmx 1"},
-        {&O::chkZtrick, 1, "gl_ztrick 1"}, {&O::chkBlend, 1, "gl_spriteblend 0"},
-        {&O::chkDither, 1, "gl_dither 0"}, {&O::chkCull, 1, "gl_cull 0"},
-        {&O::chkCracks, 1, "gl_keeptjunctions 0"}, {&O::chkLightholes, 1, "gl_lightholes 0"},
-        {&O::chkHisound, 1, "hisound 1"}, {&O::chkSAd, 1, "s_a3d 1"}, {&O::chkSEax, 1, "s_eax 1"},
-        {&O::chkSbit, 1, "loadas8bit 1"}, {&O::chkCDAudio, 1, "bgmvolume 3"},
-        {&O::chkReverb, 1, "s_reverb 0"}};
+        {&O::cboMaxSize, 1, "gl_max_size 128"}, {&O::cboMaxSize, 2, "gl_max_size 64"},
+        {&O::cboMaxSize, 4, "gl_max_size 32"}, {&O::chkNetGraph, 2, ""}, {&O::cboNetGraph, 2, ""},
+        {&O::cboPos, 2, ""}, {&O::chkFX, 1, ""}, {&O::chkHimodels, 2, ""}, {&O::chkZtrick, -1, ""},
+        {&O::chkHimodels, 1, "cl_himodels 1"}, {&O::chkWeap, 1, "r_drawviewmodel 0"},
+        {&O::chkDynamic, 1, "r_dynamic 0"}, {&O::chkMirrorAlpha, 1, "r_mirroralpha 0"},
+        {&O::chkPrecache, 1, "precache 0"}, {&O::chkUpload, 1, "cl_allowupload 0"},
+        {&O::chkDownload, 1, "cl_allowdownload 0"}, {&O::chkMMX, 1, "r_mmx 1"},
+        {&O::chkDownloadInGame, 1, "cl_download_ingame 0"}, {&O::chkZtrick, 1, "gl_ztrick 1"},
+        {&O::chkBlend, 1, "gl_spriteblend 0"}, {&O::chkDither, 1, "gl_dither 0"},
+        {&O::chkCull, 1, "gl_cull 0"}, {&O::chkCracks, 1, "gl_keeptjunctions 0"},
+        {&O::chkLightholes, 1, "gl_lightholes 0"}, {&O::chkHisound, 1, "hisound 1"},
+        {&O::chkSAd, 1, "s_a3d 1"}, {&O::chkSEax, 1, "s_eax 1"}, {&O::chkSbit, 1, "loadas8bit 1"},
+        {&O::chkCDAudio, 1, "bgmvolume 3"}, {&O::chkReverb, 1, "s_reverb 0"}};
     for (const auto& [member, value, lines] : controls)
         rows.push_back({[member, value](O& s) { s.*member = value; }, lines});
     for (const auto& [change, lines] : rows) {
