@@ -72,7 +72,7 @@ protected:
         fs::temp_directory_path() / ("kestro-install-" + std::to_string(std::random_device()()));
 };
 
-TEST(ModFilePath, LooksOnlyAtTheLastCharacterOfTheGameDirectory) {
+TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
     // '|' stands for this system's separator, '~' for the other one.
     const auto native = [](std::string text) {
         const char separator = char(fs::path::preferred_separator);
@@ -88,9 +88,7 @@ TEST(ModFilePath, LooksOnlyAtTheLastCharacterOfTheGameDirectory) {
     };
     for (const auto& [gameDir, expected] : cases)
         EXPECT_EQ(modFilePath(native(gameDir), "valve", "kestro.cfg").native(), native(expected));
-}
-
-TEST(GameDirectoryPath, KeepsTheTypedTextAsAPathOfThisSystem) {
+    // The typed text, UTF-8, is kept as it is.
     EXPECT_EQ(gameDirectoryPath("D:\\Spiele\\H\xC3\xB6hle\\ ").native(),
               fs::path(u8"D:\\Spiele\\H\u00F6hle\\ ").native());
 }
@@ -104,7 +102,8 @@ TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
     TickedRows all;
     all.fill(true);
     // autoexec.cfg before the install, nullptr: as the row before left it
-    struct Case { TickedRows ticked; std::string text; const char* autoexecBefore; std::string config, autoexec; };
+    struct Case { TickedRows ticked; std::string text; const char* autoexecBefore;
+                  std::string config, autoexec; };
     const Case cases[] = {
         {all, "", nullptr, "\r\n", "exec kestro.cfg\r\n"},
         {all, "name \xE9t\xE9?\r\n", "", "name \xE9t\xE9?\r\n\r\n", "exec kestro.cfg\r\n"},
@@ -135,7 +134,8 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
     Tree expected = tree(game_);
     using enum InstallStep;
     using enum std::errc;
-    struct Case { fs::path gameDir; TickedRows ticked; const char* mod; InstallStep step; std::errc error; };
+    struct Case { fs::path gameDir; TickedRows ticked; const char* mod; InstallStep step;
+                  std::errc error; };
     const Case cases[] = {
         {game_, ticks({"tfc", "frontline", "action"}), "frontline", WriteConfig,
          no_such_file_or_directory},
@@ -193,7 +193,8 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
     EXPECT_EQ(tree(game_).size(), 7u);  // no file left beside the new ones
 
     // the errno the install reports, and root's kestro.cfg ("old config\r\n" before) after it
-    struct Case { const char* mod; unsigned folderMode, configMode; rlim_t fileSizeLimit; int error; const char* after; };
+    struct Case { const char* mod; unsigned folderMode, configMode; rlim_t fileSizeLimit;
+                  int error; const char* after; };
     const Case cases[] = {
         {"valve", 0755, 0666, RLIM_INFINITY, 0, "newnew\r\n"},
         {"tfc", 01777, 0666, RLIM_INFINITY, 0, "newnew\r\n"},
@@ -231,9 +232,10 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
 }
 
 // A Wine prefix as Wine makes it: C: a relative link to drive_c, which holds the game with
-// "cstrike" in two cases; D: a link to a folder elsewhere, with "Games" in two cases. Installs find a drive path in the
-// prefix that WINEPREFIX, or else HOME, names, and without one where the typed path leads.
-// "firearms" is missing: an install fails there when "cstrike" was found and written.
+// "cstrike" in two cases; D: a link to a folder elsewhere, with "Games" in two cases. Installs
+// find a drive path in the prefix that WINEPREFIX, or else HOME, names, and without one where
+// the typed path leads. "firearms" is missing: an install fails there when "cstrike" was found
+// and written.
 TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
     const fs::path prefix = game_ / "prefix", hl = prefix / "drive_c/Sierra/Half-Life";
     for (const fs::path& dir :
