@@ -99,8 +99,7 @@ TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
 TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
     for (std::string_view name : kMods) mod(name);
     writeBytes(game_ / "dmc/kestro.cfg", "a much longer old config that must vanish\r\n");
-    TickedRows all;
-    all.fill(true);
+    constexpr TickedRows all{true, true, true, true, true, true, true, true};
     // autoexec.cfg before the install, nullptr: as the row before left it
     struct Case { TickedRows ticked; std::string text; const char* autoexecBefore;
                   std::string config, autoexec; };
