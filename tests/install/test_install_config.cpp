@@ -18,6 +18,7 @@
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -63,7 +64,18 @@ TickedRows ticks(std::initializer_list<std::string_view> mods) {
 class InstallTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(fs::create_directory(game_)); }
-    void TearDown() override { fs::remove_all(game_); }
+    void TearDown() override {
+        fs::remove_all(game_);
+        fs::remove(fs::path(game_.native() + "-full"));
+    }
+#ifndef _WIN32
+    // A device that refuses every write: a node of our own where we may make one (as root),
+    // so that a faulty install renaming over it cannot replace the system's /dev/full.
+    fs::path fullDevice() const {
+        const fs::path node(game_.native() + "-full");
+        return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? node : "/dev/full";
+    }
+#endif
     fs::path mod(std::string_view name) {
         fs::create_directories(game_ / name);
         return game_ / name;
@@ -127,8 +139,9 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
     fs::create_directories(mod("dmc") / "kestro.cfg");
 #ifndef _WIN32
     writeBytes(mod("valve") / "kestro.cfg", "c\r\n");
-    fs::create_symlink("/dev/full", game_ / "valve/autoexec.cfg");
-    fs::create_symlink("/dev/full", mod("dod") / "kestro.cfg");
+    const fs::path full = fullDevice();
+    fs::create_symlink(full, game_ / "valve/autoexec.cfg");
+    fs::create_symlink(full, mod("dod") / "kestro.cfg");
 #endif
     Tree expected = tree(game_);
     using enum InstallStep;
