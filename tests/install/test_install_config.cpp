@@ -66,13 +66,13 @@ protected:
     void SetUp() override { ASSERT_TRUE(fs::create_directory(game_)); }
     void TearDown() override {
         fs::remove_all(game_);
-        fs::remove(fs::path(game_.native() + "-full"));
+        fs::remove(fs::path(game_) += "-full");
     }
 #ifndef _WIN32
     // A device that refuses every write: a node of our own where we may make one (as root),
     // so that a faulty install renaming over it cannot replace the system's /dev/full.
     fs::path fullDevice() const {
-        const fs::path node(game_.native() + "-full");
+        const fs::path node = fs::path(game_) += "-full";
         return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? node : "/dev/full";
     }
 #endif
