@@ -187,12 +187,8 @@ private slots:
             QFile file(QString::fromLatin1(path));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray d = file.readAll();
-            const auto at = [&d](qsizetype i) { return i < d.size() ? quint8(d[i]) : 0; };
             QVERIFY(d.startsWith("\xFF\xD8\xFF\xE0") && d.mid(6, 5) == QByteArray("JFIF\0", 5));
-            qsizetype i = 2;  // past the other segments to the frame header (C0-CF but C4, C8, CC)
-            for (int m; at(i) == 0xFF && (m = at(i + 1)) != 0xDA && (m >> 4 != 0xC || (m % 4 == 0 && m != 0xC0));)
-                i += 2 + (at(i + 2) << 8 | at(i + 3));
-            QCOMPARE(std::pair(at(i + 1), at(i + 9)), std::pair(0xC0, 3));  // baseline, 3 components
+            QVERIFY(d.contains(QByteArray("\xFF\xC0\0\x11\x08", 5)) && !d.contains("\xFF\xC2"));  // baseline, 3 components
             QCOMPARE(QImage(QString::fromLatin1(path)).size(), size);
         }
         QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
