@@ -1,22 +1,23 @@
 // Every window, built as the program builds it, against its reviewed reference: a text listing
-// of each element (kind, place, text, items, state, help) and a picture rendered offscreen.
-// Together they catch a wrong caption, item, help text, place, font or enabled state at once.
-//
-// KESTRO_UPDATE_REFERENCES=1 writes the references anew into tests/forms/reference instead;
-// review the difference (git diff, and the pictures side by side) before committing it. A
-// failing comparison leaves <window>-actual.png beside the test program.
+// of each element (kind, place, text, items, state, help, the Tab walk) and a picture rendered
+// offscreen. KESTRO_UPDATE_REFERENCES=1 writes the references anew into tests/forms/reference;
+// review the difference before committing it. A failing picture leaves <window>-actual.png.
+// Also: the shipped pictures, and freeing the windows left at exit.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
-#include <algorithm>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
-#include <QTreeWidget>
+#include <algorithm>
 
 #include "forms/about/frmabout.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/common/application.h"
+#include "forms/common/pictures.h"
+#include "forms/common/remaining_windows.h"
 #include "forms/egg/frmegg.h"
 #include "forms/install/frminstall.h"
 #include "forms/preset/frmpreset.h"
@@ -32,59 +33,51 @@ QString describe(const QWidget* w) {
     QString line = QStringLiteral("%1 %2 %3,%4 %5x%6")
                        .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
                        .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
-    const auto add = [&line](const QString& what, const QString& value) {
-        if (!value.isEmpty()) line += QStringLiteral(" %1=\"%2\"").arg(what, value);
+    const auto add = [&line](const char* what, const QString& value) {
+        if (!value.isEmpty()) line += QStringLiteral(" %1=\"%2\"").arg(QLatin1String(what), value);
     };
-    if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
-        add(QStringLiteral("text"), b->text());
-        if (b->isCheckable()) line += b->isChecked() ? QStringLiteral(" on") : QStringLiteral(" off");
-    }
-    if (auto* l = qobject_cast<const QLabel*>(w)) add(QStringLiteral("text"), l->text());
-    if (auto* f = qobject_cast<const QGroupBox*>(w)) add(QStringLiteral("title"), f->title());
-    if (auto* e = qobject_cast<const QLineEdit*>(w)) add(QStringLiteral("text"), e->text());
-    if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
-        add(QStringLiteral("text"), t->toPlainText().replace(u'\n', QStringLiteral("\\n")));
+    auto* edit = qobject_cast<const QPlainTextEdit*>(w);
+    add("text", edit ? edit->toPlainText().replace(u'\n', QStringLiteral("\\n")) : w->property("text").toString());
+    if (auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isCheckable())
+        line += b->isChecked() ? QStringLiteral(" on") : QStringLiteral(" off");
+    if (auto* f = qobject_cast<const QGroupBox*>(w)) add("title", f->title());
     if (auto* c = qobject_cast<const QComboBox*>(w)) {
         QStringList items;
         for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
-        add(QStringLiteral("items"), items.join(u'|'));
+        add("items", items.join(u'|'));
         line += QStringLiteral(" current=%1").arg(c->currentIndex());
     }
     const QFont font = w->font();
     line += QStringLiteral(" font=%1/%2%3").arg(font.family()).arg(font.pointSizeF())
                 .arg(font.bold() ? QStringLiteral("/bold") : QString());
     if (!w->isEnabled()) line += QStringLiteral(" disabled");
-    add(QStringLiteral("tooltip"), w->toolTip());
-    add(QStringLiteral("name"), w->accessibleName());
-    add(QStringLiteral("help"), w->accessibleDescription());
+    add("tooltip", w->toolTip());
+    add("name", w->accessibleName());
+    add("help", w->accessibleDescription());
     return line;
 }
 
-// The elements that hold the focus one after another as Tab (or Shift+Tab) is pressed, from
-// the window's first focus round to it again.
+// The elements holding the focus as Tab (or Shift+Tab) is pressed, round to the first again.
 QStringList focusWalk(QWidget* window, Qt::KeyboardModifiers modifiers) {
     QStringList walk;
     QWidget* first = window->focusWidget();
-    for (QWidget* w = first; w && walk.size() <= 100;) {
+    for (QWidget* w = first; w && walk.size() <= 100 && (walk.isEmpty() || w != first);
+         w = window->focusWidget()) {
         walk << w->objectName();
         QTest::keyClick(w, Qt::Key_Tab, modifiers);
-        w = window->focusWidget();
-        if (w == first) break;
     }
     return walk;
 }
 
-// The window and each of its named elements, one line each, in creation order.
 QString listing(QWidget* window) {
     QStringList lines{QStringLiteral("%1 \"%2\" %3x%4 flags=%5")
                           .arg(window->objectName(), window->windowTitle())
                           .arg(window->width()).arg(window->height())
                           .arg(int(window->windowFlags()), 0, 16)};
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+    for (QWidget* w : window->findChildren<QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
             w->window() == window)
             lines << describe(w);
-    }
     const QStringList tab = focusWalk(window, Qt::NoModifier);
     lines << QStringLiteral("Tab: ") + tab.join(u' ');
     QStringList backTab = focusWalk(window, Qt::ShiftModifier);
@@ -93,27 +86,24 @@ QString listing(QWidget* window) {
     return lines.join(u'\n') + u'\n';
 }
 
-// Whether a button's caption is wider than the room its style gives the text.
-bool captionCut(const QAbstractButton* b) {
-    QStyleOptionButton option;
-    option.initFrom(b);
-    option.text = b->text();
-    const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(b)  ? QStyle::SE_CheckBoxContents
-                                        : qobject_cast<const QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
-                                                                                : QStyle::SE_PushButtonContents;
-    const QRect room = b->style()->subElementRect(contents, &option, b);
-    return b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')) > room.width();
-}
-
-// The elements whose caption does not fit their rectangle.
+// The elements whose caption is wider than the room their style gives it.
 QStringList clipped(QWidget* window) {
     QStringList out;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(w);
-        const auto* button = qobject_cast<const QAbstractButton*>(w);
-        if ((button && captionCut(button)) ||
-            (label && !label->text().isEmpty() && label->pixmap().isNull() &&
-             label->heightForWidth(w->width()) > w->height()))
+        if (label && !label->text().isEmpty() && label->pixmap().isNull() &&
+            label->heightForWidth(w->width()) > w->height())
+            out << w->objectName();
+        const auto* b = qobject_cast<const QAbstractButton*>(w);
+        if (!b) continue;
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        const auto contents = qobject_cast<const QCheckBox*>(b)      ? QStyle::SE_CheckBoxContents
+                              : qobject_cast<const QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                                                                     : QStyle::SE_PushButtonContents;
+        if (b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')) >
+            b->style()->subElementRect(contents, &option, b).width())
             out << w->objectName();
     }
     return out;
@@ -123,14 +113,12 @@ QStringList clipped(QWidget* window) {
 int differingPixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return a.width() * a.height() + 1;
     int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
+    for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (qAbs(qRed(p) - qRed(q)) > 24 || qAbs(qGreen(p) - qGreen(q)) > 24 ||
-                qAbs(qBlue(p) - qBlue(q)) > 24)
-                ++count;
+            count += qAbs(qRed(p) - qRed(q)) > 24 || qAbs(qGreen(p) - qGreen(q)) > 24 ||
+                     qAbs(qBlue(p) - qBlue(q)) > 24;
         }
-    }
     return count;
 }
 
@@ -139,28 +127,25 @@ int differingPixels(const QImage& a, const QImage& b) {
 class EveryWindowTest : public QObject {
     Q_OBJECT
 
-    const QDir references_{QStringLiteral(KESTRO_REFERENCE_DIR)};
-    const bool update_ = qEnvironmentVariableIsSet("KESTRO_UPDATE_REFERENCES");
-
     void compare(QWidget* window) {
+#ifdef Q_OS_WIN
+        QSKIP("The references are drawn with the Linux style and fonts");
+#endif
         test::showWindow(window);
         QApplication::setActiveWindow(window);
         if (!window->focusWidget()) QTest::keyClick(window, Qt::Key_Tab);  // a first Tab
-        const QString name = window->objectName();
         QCOMPARE(clipped(window).join(u' '), QString());
-        const QString text = listing(window);
+        const QString text = listing(window), name = window->objectName();
         const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString textFile = references_.filePath(name + QStringLiteral(".txt"));
-        const QString pictureFile = references_.filePath(name + QStringLiteral(".png"));
-        if (update_) {
-            QFile out(textFile);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) > 0);
-            QVERIFY(picture.save(pictureFile));
+        QFile textFile(QStringLiteral(KESTRO_REFERENCE_DIR "/") + name + QStringLiteral(".txt"));
+        const QString pictureFile = QStringLiteral(KESTRO_REFERENCE_DIR "/") + name + QStringLiteral(".png");
+        if (qEnvironmentVariableIsSet("KESTRO_UPDATE_REFERENCES")) {
+            QVERIFY(textFile.open(QIODevice::WriteOnly) && textFile.write(text.toUtf8()) > 0 &&
+                    picture.save(pictureFile));
             return;
         }
-        QFile in(textFile);
-        QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(textFile));
-        QCOMPARE(text, QString::fromUtf8(in.readAll()));
+        QVERIFY2(textFile.open(QIODevice::ReadOnly), qPrintable(textFile.fileName()));
+        QCOMPARE(text, QString::fromUtf8(textFile.readAll()));
         const int differing = differingPixels(picture, QImage(pictureFile));
         if (differing > 8) picture.save(name + QStringLiteral("-actual.png"));
         QVERIFY2(differing <= 8, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
@@ -168,9 +153,6 @@ class EveryWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-#ifdef Q_OS_WIN
-        QSKIP("The references are drawn with the Linux style and fonts");
-#endif
         setUpApplication();
         // The browser starts in the current folder: one that is the same on every run.
         const QString folder = QDir::tempPath() + QStringLiteral("/kestro-reference/Half-Life");
@@ -195,6 +177,49 @@ private slots:
     }
     void about() { compare(std::make_unique<frmAbout>().get()); }
     void picture() { compare(std::make_unique<frmEgg>().get()); }
+
+    // The JPEGs are baseline JFIF in colour; the icons have their sizes, with alpha.
+    void shippedPictures() {
+        pictures::load();
+        for (const auto& [path, size] : {std::pair{pictures::kLogo, QSize(100, 100)},
+                                         {pictures::kLogoMirrored, QSize(100, 100)},
+                                         {pictures::kScreenshot, QSize(640, 480)}}) {
+            QFile file(QString::fromLatin1(path));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray d = file.readAll();
+            QVERIFY(d.startsWith("\xFF\xD8\xFF\xE0") && d.mid(6, 5) == QByteArray("JFIF\0", 5));
+            QVERIFY(d.contains(QByteArray("\xFF\xC0\0\x11\x08", 5)) && !d.contains("\xFF\xC2"));  // baseline, 3 components
+            QCOMPARE(QImage(QString::fromLatin1(path)).size(), size);
+        }
+        QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
+        QImageReader ico(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
+        QList<QSize> sizes;
+        for (int i = 0; i < ico.imageCount() && ico.jumpToImage(i); ++i) {
+            const QImage image = ico.read();
+            sizes << (image.hasAlphaChannel() ? image.size() : QSize());
+        }
+        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+    }
+
+    // Last: frees every window left, once each, with what it owns (a list's drop-down is a
+    // top-level widget owned by its window), in whatever order Qt lists them.
+    void remainingWindowsAreFreed() {
+        QList<QPointer<QWidget>> created;
+        for (int i = 0; i < 4; ++i) {
+            auto* window = new QWidget;
+            for (int j = 0; j < 3; ++j) created << (new QComboBox(window))->view()->window();
+            created << window;
+            window->show();
+        }
+        created << new QWidget(created.last(), Qt::Window);
+        created.last()->show();
+        int destroyed = 0;
+        for (const QPointer<QWidget>& widget : created)
+            connect(widget.data(), &QObject::destroyed, this, [&destroyed] { ++destroyed; });
+        deleteRemainingWindows();
+        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{});
+        QCOMPARE(destroyed, created.size());
+    }
 };
 
 QTEST_MAIN(EveryWindowTest)

@@ -1,9 +1,10 @@
-// The browser window: where it starts, what it writes when its folder changes, and what an
-// unreadable drive or a vanished folder does.
+// The browser: its drive and folder logic, where the window starts, what it writes when its
+// folder changes, and what an unreadable drive or a vanished folder does.
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "forms/browse/folders.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/support/window_test_support.h"
 
@@ -50,12 +51,52 @@ private slots:
     void cleanup() { window_.reset(); }
     void cleanupTestCase() { QDir::setCurrent(QDir::tempPath()); }
 
+    // Chains, labels, clean forms and the longest root holding a folder.
+    void pathForms() {
+        QCOMPARE(folderChain(QStringLiteral("/")) + folderChain(QStringLiteral("/my games/Half Life")),
+                 (QStringList{"/", "/", "/my games", "/my games/Half Life"}));
+        QCOMPARE(folderLabel(QStringLiteral("/")) + folderLabel(QStringLiteral("/games/Half-Life")),
+                 QStringLiteral("/Half-Life"));
+        for (const auto& [folder, clean] : {std::pair{"/games/Half-Life/", "/games/Half-Life"},
+                                            {"/games//x/./y/..", "/games/x"}, {"/", "/"},
+                                            {"/..", "/"}, {"/../../games", "/games"}})
+            QCOMPARE(cleanFolder(QString::fromLatin1(folder)), QString::fromLatin1(clean));
+        const QStringList roots{"/", "/home", "/home2", "/mnt/usb"};
+        for (const auto& [folder, root] :
+             {std::pair{"/", "/"}, {"/home/player/hl", "/home"}, {"/home", "/home"},
+              {"/homework", "/"}, {"/home2/x", "/home2"}, {"/mnt/usb/hl", "/mnt/usb"},
+              {"/mnt/other", "/"}})
+            QCOMPARE(rootHolding(QString::fromLatin1(folder), roots), QString::fromLatin1(root));
+        QCOMPARE(rootHolding(QStringLiteral("/x"), {QStringLiteral("/home")}), QString());
+    }
+
+    // Sub-folders sorted, hidden ones too; what can be browsed; the drives with "/" first, once.
+    void theFileSystem() {
+        QTemporaryDir dir;
+        const QString p = dir.path();
+        for (const char* name : {"valve", "Action", ".steam", "tfc", "cstrike"}) QVERIFY(QDir(p).mkdir(name));
+        QFile file(p + "/readme.txt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(p + "/valve", p + "/linked") && QFile::link(p + "/x", p + "/dangling"));
+        QCOMPARE(subFolders(p), (QStringList{p + "/.steam", p + "/Action", p + "/cstrike",
+                                             p + "/linked", p + "/tfc", p + "/valve"}));
+        QCOMPARE(subFolders(game_ + "/valve") + subFolders(p + "/no-such-folder"), QStringList());
+        for (const QString& folder : subFolders(QStringLiteral("/")))
+            QCOMPARE(folderChain(folder), (QStringList{"/", folder}));  // no "//"
+        QVERIFY(isBrowsable(p) && isBrowsable(p + "/linked"));
+        for (const char* below : {"/readme.txt", "/no-such-folder", "/readme.txt/below"})
+            QVERIFY2(!isBrowsable(p + below), below);
+        QStringList roots = driveRoots();
+        QCOMPARE(roots.value(0), QStringLiteral("/"));
+        QCOMPARE(roots.removeDuplicates(), 0);
+    }
+
     void startsAtTheCurrentFolderAndWritesWhatIsOpened() {
         open(driveRoots());
         QCOMPARE(drives()->itemText(0), QStringLiteral("/"));
         QCOMPARE(drives()->currentData().toString(), rootHolding(game_, driveRoots()));
-        // The chain from the root down to the current folder, one entry a level, then its
-        // sub-folders; the current folder highlighted.
+        // The chain from the root down, one entry a level, then the sub-folders; the current
+        // folder highlighted.
         QStringList tree, expected;
         for (QTreeWidgetItemIterator it(list()); *it; ++it) {
             QString indent;
@@ -64,8 +105,8 @@ private slots:
         }
         for (const QString& folder : folderChain(game_))
             expected << QString(expected.size(), u' ') + folderLabel(folder);
-        for (const char* sub : {"tfc", "valve"})
-            expected << QString(folderChain(game_).size(), u' ') + QLatin1String(sub);
+        const QString indent(expected.size(), u' ');
+        expected << indent + "tfc" << indent + "valve";
         QCOMPARE(tree, expected);
         QCOMPARE(list()->currentItem(), entry(game_));
 
@@ -84,10 +125,10 @@ private slots:
 
     void drivesAndWhatCannotBeOpened() {
         // The temporary folder stands in for a second drive holding the current folder; the
-        // third drive cannot be read.
+        // third drive cannot be read: choosing it goes back to the drive before, writing nothing.
         open({QStringLiteral("/"), QDir(dir_.path()).canonicalPath(), "/kestro-no-such-drive"});
         QCOMPARE(drives()->currentIndex(), 1);
-        drives()->setCurrentIndex(2);  // back to the drive before, nothing written
+        drives()->setCurrentIndex(2);
         QCOMPARE(drives()->currentIndex(), 1);
         // A folder gone since the list was filled is not opened; the list is refilled.
         QVERIFY(QDir(game_).rmdir(QStringLiteral("tfc")));

@@ -1,11 +1,6 @@
-// The install window: its start state, what "Install" says and where it leaves the window,
-// and how it works with the main window and the browser. What lands in the files is proven
-// without a window in test_install_config.
-#include <QDir>
-#include <QFile>
-#include <QPlainTextEdit>
+// The install window: what "Install" says, writes and where it leaves the window, and how it
+// works with the main window and the browser.
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include "config/generator.h"
 #include "forms/browse/frmbrowse.h"
@@ -17,17 +12,6 @@
 using namespace kestro;
 using namespace kestro::test;
 
-namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-const QString kInstalled = QStringLiteral("kestro|Installion Complete! Enjoy!");
-
-}  // namespace
-
 class FrmInstallTest : public QObject {
     Q_OBJECT
 
@@ -36,30 +20,27 @@ class FrmInstallTest : public QObject {
     std::unique_ptr<QTemporaryDir> game_;
     QPointer<frmInstall> w_;
 
-    frmInstall* open() {
-        return SingleWindow<frmInstall>::show([] {
-            return new frmInstall([]() -> std::optional<QString> { return "fps_max 72\r\n"; });
-        });
-    }
     template <class T = QWidget>
     T* el(const char* name) { return test::el<T>(w_, name); }
-    void mods(std::initializer_list<const char*> names) {
+    // Makes the given mod folders and types the game folder into the window.
+    void mods(std::initializer_list<const char*> names, const QString& suffix = {}) {
         for (const char* name : names) QDir(game_->path()).mkdir(QString::fromLatin1(name));
+        el<QLineEdit>("txtFileName")->setText(game_->path() + suffix);
     }
-    QStringList ticked() {
-        QStringList names;
-        for (QCheckBox* box : w_->findChildren<QCheckBox*>())
-            if (box->isChecked()) names << box->objectName();
-        names.sort();
-        return names;
+    QByteArray read(const char* file) {
+        QFile f(game_->filePath(QString::fromLatin1(file)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
 private slots:
     void init() {
-        messages_.clear();
-        messages_.onMessage = [this](const Message&) { visibleAtMessage_ = w_ && w_->isVisible(); };
+        messages_.shown.clear();
+        messages_.icons.clear();
+        messages_.onMessage = [this] { visibleAtMessage_ = w_ && w_->isVisible(); };
         game_ = std::make_unique<QTemporaryDir>();
-        w_ = showWindow(open());
+        w_ = showWindow(SingleWindow<frmInstall>::show([] {
+            return new frmInstall([]() -> std::optional<QString> { return "fps_max 72\r\n"; });
+        }));
     }
     void cleanup() {
         delete w_.data();
@@ -67,77 +48,71 @@ private slots:
         flushDeletes();
     }
 
-    void focusAndKeys() {
+    // Escape and Enter belong to no button; "Cancel" closes and writes nothing.
+    void keysAndCancel() {
         QCOMPARE(w_->focusWidget(), el("cmdSave"));
         for (const char* name : {"cmdSave", "cmdCancel", "cmdBrowse"})
             QVERIFY(!el<QPushButton>(name)->isDefault() && !el<QPushButton>(name)->autoDefault());
-        QTest::keyClick(w_.data(), Qt::Key_Escape);  // Escape is nobody's
+        QTest::keyClick(w_.data(), Qt::Key_Escape);
         QVERIFY(w_->isVisible());
         mods({"valve"});
-        el<QLineEdit>("txtFileName")->setText(game_->path());
-        click(el("cmdCancel"));  // closes and writes nothing
+        click(el("cmdCancel"));
         flushDeletes();
-        QVERIFY(w_.isNull() && messages_.shown.isEmpty());
-        QVERIFY(QDir(game_->filePath("valve")).isEmpty());
+        QVERIFY(w_.isNull() && messages_.shown.isEmpty() && QDir(game_->filePath("valve")).isEmpty());
     }
 
     void successClosesAfterTheMessage() {
         mods({"dmc", "valve", "tfc"});
-        el<QLineEdit>("txtFileName")->setText(game_->path());
         click(el("cmdSave"));
-        QCOMPARE(messages_.shown, QStringList{kInstalled});
-        QCOMPARE(messages_.messages[0].icon, MessageIcon::None);
+        QCOMPARE(messages_.shown, QStringList{"kestro|Installion Complete! Enjoy!"});
+        QCOMPARE(messages_.icons, QList{MessageIcon::None});
         QVERIFY(visibleAtMessage_);  // closed only once the message is dismissed
         flushDeletes();
         QVERIFY(w_.isNull());
-        QCOMPARE(readBytes(game_->filePath("tfc/kestro.cfg")), QByteArray("fps_max 72\r\n\r\n"));
+        QCOMPARE(read("tfc/kestro.cfg"), QByteArray("fps_max 72\r\n\r\n"));
     }
 
     void failureKeepsTheWindowOpen() {
-        mods({"dmc"});  // "frontline", "valve" and "tfc" are missing
-        const QString path = game_->path() + "/";
-        el<QLineEdit>("txtFileName")->setText(path);
+        mods({"dmc"}, "/");  // "frontline", "valve" and "tfc" are missing
         el<QCheckBox>("chkFLF")->setChecked(true);
         click(el("cmdSave"));
-        QCOMPARE(messages_.shown,
-                 QStringList{"Cannot Install|One or more mods not found. Possibly wrong directory "
-                             "selected."});
-        QCOMPARE(messages_.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(messages_.shown, QStringList{"Cannot Install|One or more mods not found. Possibly "
+                                              "wrong directory selected."});
+        QCOMPARE(messages_.icons, QList{MessageIcon::Exclamation});
         flushDeletes();
         QVERIFY(w_ && w_->isVisible());
-        QCOMPARE(el<QLineEdit>("txtFileName")->text(), path);
-        QCOMPARE(ticked(), (QStringList{"chkDMC", "chkFLF", "chkTFC", "chkValve"}));
+        QCOMPARE(el<QLineEdit>("txtFileName")->text(), game_->path() + "/");
+        QStringList ticked;
+        for (QCheckBox* box : w_->findChildren<QCheckBox*>()) 
+            if (box->isChecked()) ticked << box->objectName();
+        ticked.sort();
+        QCOMPARE(ticked, (QStringList{"chkDMC", "chkFLF", "chkTFC", "chkValve"}));
     }
 
     // "Install" takes the main window's result box at the moment of pressing, edits included,
-    // as 8-bit text; once the main window is gone it refuses.
+    // as Latin-1 text; once the main window is gone it refuses.
     void installsWhatTheMainWindowHolds() {
-        delete w_.data();
-        flushDeletes();
+        cleanup();
         std::unique_ptr<frmStart> main(showWindow(new frmStart));
         click(test::el(main, "cmdGenerate"));
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();
         mods({"dmc", "valve", "tfc"});
-        el<QLineEdit>("txtFileName")->setText(game_->path());
         auto* result = test::el<QPlainTextEdit>(main, "txtResult");
         result->moveCursor(QTextCursor::End);
         result->insertPlainText(QStringLiteral("name\u00a0caf\u00e9 \u20ac\u2028\u00ff"));
         click(el("cmdSave"));
-        QCOMPARE(readBytes(game_->filePath("tfc/kestro.cfg")),
-                 QByteArray::fromStdString(generateConfig(startupOptionSet())) +
-                     "name\xA0" "caf\xE9 ??\xFF\r\n");
-
+        QCOMPARE(read("tfc/kestro.cfg"), QByteArray::fromStdString(generateConfig(startupOptionSet())) +
+                                             "name\xA0" "caf\xE9 ??\xFF\r\n");
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();
         main.reset();
-        messages_.clear();
+        messages_.shown.clear();
         click(el("cmdSave"));
-        QCOMPARE(messages_.shown,
-                 QStringList{"Cannot Install|The main window has been closed, so there is no "
-                             "config to install. Nothing was written."});
+        QCOMPARE(messages_.shown, QStringList{"Cannot Install|The main window has been closed, so "
+                                              "there is no config to install. Nothing was written."});
         QVERIFY(w_->isVisible());
-        QCOMPARE(readBytes(game_->filePath("tfc/autoexec.cfg")), QByteArray("exec kestro.cfg\r\n"));
+        QCOMPARE(read("tfc/autoexec.cfg"), QByteArray("exec kestro.cfg\r\n"));
     }
 
     void browseAndDoneLeavesThePathAsTyped() {
@@ -151,11 +126,12 @@ private slots:
         QCOMPARE(SingleWindow<frmBrowse>::current(), browser);  // one browser at a time
         click(test::el(browser, "cmdDone"));
         flushDeletes();
-        QVERIFY(!SingleWindow<frmBrowse>::current());
+        QVERIFY(!SingleWindow<frmBrowse>::current() && w_->isVisible());
         QCOMPARE(field->text(), QStringLiteral("D:\\Games\\HL"));
-        QVERIFY(w_->isVisible());
     }
 
+    // The browser writes into the install window while it is open, and else writes nothing
+    // and stays open.
     void browserWritesIntoTheOpenInstallWindowOnly() {
         mods({"valve"});
         const QString saved = QDir::currentPath();
@@ -165,15 +141,11 @@ private slots:
         QPointer<frmBrowse> browser = SingleWindow<frmBrowse>::current();
         auto* list = test::el<QTreeWidget>(browser, "dirLook");
         const auto openEntry = [list](const QString& label) {
-            const auto found = list->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
-            if (found.size() != 1) qFatal("no single entry %s", qPrintable(label));
-            emit list->itemDoubleClicked(found[0], 0);
+            emit list->itemDoubleClicked(list->findItems(label, Qt::MatchExactly | Qt::MatchRecursive).at(0), 0);
         };
         const QString game = QDir(game_->path()).canonicalPath();
         openEntry(QStringLiteral("valve"));
         QCOMPARE(el<QLineEdit>("txtFileName")->text(), QDir::toNativeSeparators(game + "/valve"));
-
-        // With the install window closed the browser writes nothing and stays open.
         w_->close();
         flushDeletes();
         openEntry(QDir(game).dirName());

@@ -1,20 +1,14 @@
 #pragma once
 // What the window tests share: finding elements, showing and clicking as a user does, and
 // answering message boxes.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "forms/common/messages.h"
 
 namespace kestro::test {
 
-// The element `name` of `window` as a T; a missing element or one of another kind ends the
-// run at once.
+// The element `name` of `window` as a T; a missing element or one of another kind ends the run.
 template <class T = QWidget, class Window>
 T* el(const Window& window, const char* name) {
     T* w = window->template findChild<T*>(QString::fromLatin1(name));
@@ -22,7 +16,6 @@ T* el(const Window& window, const char* name) {
     return w;
 }
 
-// Shows the window and waits until it is on screen.
 template <class Window>
 Window* showWindow(Window* window) {
     window->show();
@@ -33,35 +26,25 @@ Window* showWindow(Window* window) {
 // Runs the deletions that closing a WA_DeleteOnClose window posts.
 inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-// Clicks where a user would: on the indicator of a check box or option button, else in the
-// middle.
+// Clicks where a user would: on the indicator of a check box or option button, else in the middle.
 inline void click(QWidget* w) {
     const bool indicator = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
-    QTest::mouseClick(w, Qt::LeftButton, {},
-                      indicator ? QPoint(7, w->height() / 2) : w->rect().center());
+    QTest::mouseClick(w, Qt::LeftButton, {}, indicator ? QPoint(7, w->height() / 2) : w->rect().center());
 }
 
-// Answers every message box in the user's place while it lives, keeping "title|text" of each.
-class MessageRecorder {
-public:
+// Answers every message box in the user's place while it lives, keeping "title|text" and icon.
+struct MessageRecorder {
     MessageRecorder() {
         setMessageHandler([this](const Message& m) {
-            messages << m;
             shown << m.title + u'|' + m.text;
-            if (onMessage) onMessage(m);
+            icons << m.icon;
+            if (onMessage) onMessage();
         });
     }
     ~MessageRecorder() { setMessageHandler({}); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-    void clear() {
-        messages.clear();
-        shown.clear();
-    }
-
-    QList<Message> messages;
     QStringList shown;
-    std::function<void(const Message&)> onMessage;  // runs while the message is up
+    QList<MessageIcon> icons;
+    std::function<void()> onMessage;  // runs while the message is up
 };
 
 }  // namespace kestro::test
