@@ -40,6 +40,7 @@ TEST(GetKeyValue, ReadsEachTypeAndClosesTheKeyOnceHoweverItEnds) {
         {"number", V{4, "\x03\x02\x01\x00"s}, "", Read, "291"},
         // 256: 00 01 00 00 cut to 00 01 00, a digit per byte without leading zeros: "&h010".
         {"number, digits without leading zeros", V{4, "\x00\x01\x00\x00"s}, "", Read, "16"},
+        {"number, two digits a byte", V{4, "\x10\xA1\x00"s}, "", Read, "41232"},
         {"number appended to the value", V{4, "\x03\x02\x01\x00"s}, "1", Read, "4387"},
         {"number of one zero byte", V{4, "\x00"s}, "", Read, "&h"},
         {"unknown type", V{3, "AB\0"s}, "kept", Read, "kept"},
