@@ -178,8 +178,10 @@ class MonkeyTest : public QObject {
         const char* const groups[] = {"chkFX", "fraOpenGL", "lblTexture", "chkZtrick", "cboMaxSize",
                                       "cboNetGraph", "cboPos", "lblMode", "lblPos"};
         for (int i = 0; i < 9; ++i)
-            check(enabled(groups[i]) == (i < 5 ? o.optOpenGL : isTicked(o.chkNetGraph)), groups[i]);
-        check(fxBefore < 0 || fxBefore == o.chkFX || o.chkZtrick == o.chkFX, "Z-Trick not 3Dfx");
+            check(enabled(groups[i]) == (i < 5 ? o.optOpenGL : isTicked(o.chkNetGraph)),
+                  QString("%1 group: %2").arg(i < 5 ? "OpenGL" : "Netgraph", groups[i]));
+        check(fxBefore < 0 || fxBefore == o.chkFX || o.chkZtrick == o.chkFX,
+              "Z-Trick did not follow 3Dfx");
         for (QComboBox* list : main->findChildren<QComboBox*>())
             check(list->currentIndex() >= -1 && list->currentIndex() < list->count(),
                   list->objectName() + " out of range");
