@@ -20,8 +20,7 @@ struct StoredValue {
 
 class FakeStore : public SettingsStore {
 public:
-    // Key name -> value name -> value; a key may be there without values.
-    std::map<std::string, std::map<std::string, StoredValue>> keys;
+    std::map<std::string, std::map<std::string, StoredValue>> keys;  // a key may have no values
     std::map<StoreKey, std::string> openKeys;
     std::vector<StoreKey> closed;
 
@@ -30,19 +29,16 @@ public:
         if (root != static_cast<StoreRoot>(0x80000002u) || options != 0 || access != 0x2003F ||
             !keys.count(name))
             return kStoreNotFound;
-        key = 0x100 + closed.size() + openKeys.size();
-        openKeys[key] = name;
+        openKeys[key = 0x100 + closed.size() + openKeys.size()] = name;
         return kStoreOk;
     }
 
     std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,
                             std::span<char> buffer, std::uint32_t& size) override {
-        if (size != 1024 || std::count(buffer.begin(), buffer.end(), '\0') != 1024)
-            return 87;  // a bad parameter
+        if (size != 1024 || std::count(buffer.begin(), buffer.end(), '\0') != 1024) return 87;
         const auto& values = keys[openKeys.at(key)];
-        const auto found = values.find(name);
-        if (found == values.end()) return kStoreNotFound;
-        const auto& [storedType, data] = found->second;
+        if (!values.count(name)) return kStoreNotFound;
+        const auto& [storedType, data] = values.at(name);
         const bool fits = data.size() <= size;
         if (fits) std::memcpy(buffer.data(), data.data(), data.size());
         type = storedType;
