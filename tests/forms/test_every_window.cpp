@@ -192,6 +192,9 @@ private slots:
             QCOMPARE(QImage(QString::fromLatin1(path)).size(), size);
         }
         QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
+#ifdef Q_OS_WIN
+        QSKIP("No ico reader in the Windows kit: test_windows_forms reads the icon in kestro.exe");
+#endif
         QImageReader ico(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
         QList<QSize> sizes;
         for (int i = 0; i < ico.imageCount() && ico.jumpToImage(i); ++i) {
