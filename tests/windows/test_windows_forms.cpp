@@ -67,7 +67,7 @@ private slots:
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) delete w;
         flushDeletes();
-        messages_.clear();
+        messages_.shown.clear();
     }
 
     void browseDrivesThenInstallOnC() {
