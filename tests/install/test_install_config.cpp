@@ -129,6 +129,13 @@ TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
         EXPECT_EQ(tree(game_ / "dmc"), (Tree{{"autoexec.cfg", c.autoexec}, {"kestro.cfg", c.config}}));
     }
     EXPECT_EQ(tree(game_).size(), 8 * 3u);
+#ifndef _WIN32
+    // New files are made as any file the user makes: readable and writable as the umask allows.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    for (const char* file : {"tfc/kestro.cfg", "tfc/autoexec.cfg"})
+        EXPECT_EQ(unsigned(fs::status(game_ / file).permissions()), 0666u & ~unsigned(mask)) << file;
+#endif
 }
 
 // A failure names its row, step and place (and the system's reason) and ends the install,
