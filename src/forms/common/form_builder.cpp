@@ -57,7 +57,8 @@ void widenToCaption(QAbstractButton* button, QStyle::SubElement contents) {
 }
 
 void setUpElement(QWidget* element, const ElementSpec& row) {
-    if (auto* box = qobject_cast<QCheckBox*>(element)) widenToCaption(box, QStyle::SE_CheckBoxContents);
+    if (auto* box = qobject_cast<QCheckBox*>(element))
+        widenToCaption(box, QStyle::SE_CheckBoxContents);
     if (auto* button = qobject_cast<QRadioButton*>(element))
         widenToCaption(button, QStyle::SE_RadioButtonContents);
     // What a screen reader says of the element is the help the window shows for it.
@@ -177,7 +178,8 @@ Elements buildElements(QWidget* window, std::span<const ElementSpec> table) {
         element->setGeometry(row.rect.toPixels());
         if (row.emphasis != Emphasis::Regular) element->setFont(formFont(row.emphasis));
         setUpElement(element, row);
-        if (!elements.inTableOrder().isEmpty()) nameAfterLabel(element, elements.inTableOrder().last());
+        if (!elements.inTableOrder().isEmpty())
+            nameAfterLabel(element, elements.inTableOrder().last());
         elements.add(element);
         if (element->focusPolicy() != Qt::NoFocus) {
             if (previousFocus) QWidget::setTabOrder(previousFocus, element);
