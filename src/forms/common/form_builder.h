@@ -78,9 +78,9 @@ Elements buildElements(QWidget* window, std::span<const ElementSpec> table);
 
 // The same for a table whose rows hold an ElementSpec and more about the element.
 template <class Table, class Row>
-Elements buildElements(QWidget* window, const Table& table, ElementSpec Row::*spec) {
+Elements buildElements(QWidget* window, const Table& table, ElementSpec Row::*element) {
     std::vector<ElementSpec> specs(std::size(table));
-    std::ranges::transform(table, specs.begin(), [spec](const Row& row) { return row.*spec; });
+    std::ranges::transform(table, specs.begin(), [element](const Row& row) { return row.*element; });
     return buildElements(window, specs);
 }
 
