@@ -40,7 +40,10 @@ std::string startupWith(const std::string& lines) {
     std::istringstream in(lines);
     std::size_t at = 0;
     for (std::string line; std::getline(in, line);) {
-        const std::size_t found = text.find("\n" + line.substr(0, line.find(' ') + 1));
+        // Built by appending: g++ 12 misreports "\n" + a temporary as an overlapping copy at -O3.
+        std::string start(1, '\n');
+        start += line.substr(0, line.find(' ') + 1);
+        const std::size_t found = text.find(start);
         if (found == std::string::npos) text.insert(at = text.find('\n', at) + 1, "\r\n");
         else text.erase(at = found + 1, text.find('\r', found) - found - 1);
         text.insert(at, line);
