@@ -2,22 +2,20 @@
 // of each element (kind, place, text, items, state, help, the Tab walk) and a picture rendered
 // offscreen. KESTRO_UPDATE_REFERENCES=1 writes the references anew into tests/forms/reference;
 // review the difference before committing it. A failing picture leaves <window>-actual.png.
-// Also: the shipped pictures, and freeing the windows left at exit.
+// Also: the shipped pictures.
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QPlainTextEdit>
-#include <QStyleOptionButton>
+#include <QPushButton>
 #include <algorithm>
 
 #include "forms/about/frmabout.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/common/application.h"
 #include "forms/common/pictures.h"
-#include "forms/common/remaining_windows.h"
 #include "forms/egg/frmegg.h"
 #include "forms/install/frminstall.h"
 #include "forms/preset/frmpreset.h"
@@ -41,6 +39,9 @@ QString describe(const QWidget* w) {
     if (auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isCheckable())
         line += b->isChecked() ? QStringLiteral(" on") : QStringLiteral(" off");
     if (auto* f = qobject_cast<const QGroupBox*>(w)) add("title", f->title());
+    if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy()) add("buddy", l->buddy()->objectName());
+    if (auto* b = qobject_cast<const QPushButton*>(w); b && (b->isDefault() || b->autoDefault()))
+        line += QStringLiteral(" default");
     if (auto* c = qobject_cast<const QComboBox*>(w)) {
         QStringList items;
         for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
@@ -86,29 +87,6 @@ QString listing(QWidget* window) {
     return lines.join(u'\n') + u'\n';
 }
 
-// The elements whose caption is wider than the room their style gives it.
-QStringList clipped(QWidget* window) {
-    QStringList out;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<const QLabel*>(w);
-        if (label && !label->text().isEmpty() && label->pixmap().isNull() &&
-            label->heightForWidth(w->width()) > w->height())
-            out << w->objectName();
-        const auto* b = qobject_cast<const QAbstractButton*>(w);
-        if (!b) continue;
-        QStyleOptionButton option;
-        option.initFrom(b);
-        option.text = b->text();
-        const auto contents = qobject_cast<const QCheckBox*>(b)      ? QStyle::SE_CheckBoxContents
-                              : qobject_cast<const QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
-                                                                     : QStyle::SE_PushButtonContents;
-        if (b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')) >
-            b->style()->subElementRect(contents, &option, b).width())
-            out << w->objectName();
-    }
-    return out;
-}
-
 // How many pixels differ by more than a little in any colour channel.
 int differingPixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return a.width() * a.height() + 1;
@@ -134,7 +112,6 @@ class EveryWindowTest : public QObject {
         test::showWindow(window);
         QApplication::setActiveWindow(window);
         if (!window->focusWidget()) QTest::keyClick(window, Qt::Key_Tab);  // a first Tab
-        QCOMPARE(clipped(window).join(u' '), QString());
         const QString text = listing(window), name = window->objectName();
         const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QFile textFile(QStringLiteral(KESTRO_REFERENCE_DIR "/") + name + QStringLiteral(".txt"));
@@ -178,23 +155,18 @@ private slots:
     void about() { compare(std::make_unique<frmAbout>().get()); }
     void picture() { compare(std::make_unique<frmEgg>().get()); }
 
-    // The JPEGs are baseline JFIF in colour; the icons have their sizes, with alpha.
+    // The JPEGs are baseline JFIF with three components (the windows' pictures show their
+    // contents); kestro.ico holds the three icon sizes, with alpha.
     void shippedPictures() {
         pictures::load();
-        for (const auto& [path, size] : {std::pair{pictures::kLogo, QSize(100, 100)},
-                                         {pictures::kLogoMirrored, QSize(100, 100)},
-                                         {pictures::kScreenshot, QSize(640, 480)}}) {
+        for (const char* path : {pictures::kLogo, pictures::kLogoMirrored, pictures::kScreenshot}) {
             QFile file(QString::fromLatin1(path));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray d = file.readAll();
-            QVERIFY(d.startsWith("\xFF\xD8\xFF\xE0") && d.mid(6, 5) == QByteArray("JFIF\0", 5));
-            QVERIFY(d.contains(QByteArray("\xFF\xC0\0\x11\x08", 5)) && !d.contains("\xFF\xC2"));  // baseline, 3 components
-            QCOMPARE(QImage(QString::fromLatin1(path)).size(), size);
+            QVERIFY(d.startsWith("\xFF\xD8\xFF\xE0") && d.mid(6, 5) == QByteArray("JFIF\0", 5) &&
+                    d.contains(QByteArray("\xFF\xC0\0\x11\x08", 5)) && !d.contains("\xFF\xC2"));
         }
-        QCOMPARE(QImage(QString::fromLatin1(pictures::kIcon)).size(), QSize(64, 64));
-#ifdef Q_OS_WIN
-        QSKIP("No ico reader in the Windows kit: test_windows_forms reads the icon in kestro.exe");
-#endif
+#ifndef Q_OS_WIN  // no ico reader in the Windows kit: test_windows_forms reads kestro.exe's icon
         QImageReader ico(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
         QList<QSize> sizes;
         for (int i = 0; i < ico.imageCount() && ico.jumpToImage(i); ++i) {
@@ -202,26 +174,7 @@ private slots:
             sizes << (image.hasAlphaChannel() ? image.size() : QSize());
         }
         QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
-    }
-
-    // Last: frees every window left, once each, with what it owns (a list's drop-down is a
-    // top-level widget owned by its window), in whatever order Qt lists them.
-    void remainingWindowsAreFreed() {
-        QList<QPointer<QWidget>> created;
-        for (int i = 0; i < 4; ++i) {
-            auto* window = new QWidget;
-            for (int j = 0; j < 3; ++j) created << (new QComboBox(window))->view()->window();
-            created << window;
-            window->show();
-        }
-        created << new QWidget(created.last(), Qt::Window);
-        created.last()->show();
-        int destroyed = 0;
-        for (const QPointer<QWidget>& widget : created)
-            connect(widget.data(), &QObject::destroyed, this, [&destroyed] { ++destroyed; });
-        deleteRemainingWindows();
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{});
-        QCOMPARE(destroyed, created.size());
+#endif
     }
 };
 
