@@ -64,6 +64,13 @@ TEST(GenerateConfig, VariationsChangeOnlyTheirLines) {
         {netGraph(-1, 3), "net_graph 3\nnet_graphpos 0"},
         {[](O& s) { s.txtFPS = "", s.txtDecals = ""; }, "fps_max \nr_decals "},
         {[](O& s) { s.txtFPS = " lots ", s.txtDecals = "3e3"; }, "fps_max  lots \nr_decals 3e3"},
+        // The presets' columns: Low and Default after High (High's own text is above).
+        {[](O& s) { applyPreset(s, Preset::High), applyPreset(s, Preset::Low); },
+         "r_decals 30\nr_drawviewmodel 0\nr_dynamic 0\nr_mirroralpha 0\ncl_allowupload 0\n"
+         "cl_allowdownload 0\ncl_download_ingame 0\ngl_texturemode gl_nearest_mipmap_nearest\n"
+         "gl_picmip 2\ngl_playermip 2\ngl_max_size 32\ngl_spriteblend 0\ngl_dither 0\n"
+         "gl_lightholes 0\nloadas8bit 1\ns_reverb 0"},
+        {[](O& s) { applyPreset(s, Preset::High), applyPreset(s, Preset::Default); }, ""},
     };
     // One control changed (-1: a list without selection; only 1 ticks a box).
     const std::tuple<int O::*, int, std::string> controls[] = {

@@ -84,23 +84,17 @@ protected:
         fs::temp_directory_path() / ("kestro-install-" + std::to_string(std::random_device()()));
 };
 
+// The typed text (UTF-8) is kept as it is; joining looks only at its last character.
 TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
-    // '|' stands for this system's separator, '~' for the other one.
-    const auto native = [](std::string text) {
+    const auto native = [](std::string text) {  // '|': this system's separator, '~': the other
         const char separator = char(fs::path::preferred_separator);
         for (char& c : text) c = c == '|' ? separator : c == '~' ? char('/' + '\\' - separator) : c;
         return fs::path(text).native();
     };
-    const std::pair<const char*, const char*> cases[] = {
-        {"|games|Half-Life", "|games|Half-Life|valve|kestro.cfg"},
-        {"|games|Half-Life|", "|games|Half-Life|valve|kestro.cfg"},
-        {"", "|valve|kestro.cfg"},
-        {"|games||", "|games||valve|kestro.cfg"},
-        {"C:~Sierra~", "C:~Sierra~|valve|kestro.cfg"},
-    };
-    for (const auto& [gameDir, expected] : cases)
+    for (const auto& [gameDir, expected] :
+         {std::pair{"|games|Half-Life", "|games|Half-Life|valve|kestro.cfg"},
+          {"|games||", "|games||valve|kestro.cfg"}, {"", "|valve|kestro.cfg"}, {"C:~", "C:~|valve|kestro.cfg"}})
         EXPECT_EQ(modFilePath(native(gameDir), "valve", "kestro.cfg").native(), native(expected));
-    // The typed text, UTF-8, is kept as it is.
     EXPECT_EQ(gameDirectoryPath("D:\\Spiele\\H\xC3\xB6hle\\ ").native(),
               fs::path(u8"D:\\Spiele\\H\u00F6hle\\ ").native());
 }

@@ -177,6 +177,9 @@ class MonkeyTest : public QObject {
                   QString("%1 group: %2").arg(i < 5 ? "OpenGL" : "Netgraph", groups[i]));
         check(fxBefore < 0 || fxBefore == o.chkFX || o.chkZtrick == o.chkFX,
               "Z-Trick did not follow 3Dfx");
+        for (QComboBox* list : main->findChildren<QComboBox*>())
+            check(list->currentIndex() >= -1 && list->currentIndex() < list->count(),
+                  list->objectName() + " out of range");
         check(generated_ == enabled("cmdInstall"), "Install Config's state");
     }
 

@@ -1,6 +1,7 @@
-// The main window as a user drives it: the rules on clicks, "Generate", typed text, the presets
-// window's buttons and the description panel. Its texts, places, labels, help and start-up
-// state are compared with their references in test_every_window.
+// The main window as a user drives it: "Generate", typed text, the presets window's buttons
+// and the description panel. Its texts, places, labels, help and start-up state are compared
+// with their references in test_every_window; the rules on its clicks are test_monkey's
+// invariants.
 #include "config/generator.h"
 #include "forms/common/single_window.h"
 #include "forms/preset/frmpreset.h"
@@ -29,18 +30,6 @@ class FrmStartTest : public QObject {
 private slots:
     void init() { w_.reset(showWindow(new frmStart)); }
     void cleanup() { w_.reset(); }
-
-    // 3Dfx ticks Z-Trick; leaving OpenGL mode and coming back changes nothing but the
-    // rendering option.
-    void rulesRunOnClicks() {
-        click(el("chkFX"));
-        const OptionSet before = w_->optionSet();
-        QCOMPARE(before.chkZtrick, 1);
-        click(el("optSoftware"));
-        QVERIFY(w_->optionSet().optSoftware && !el("chkZtrick")->isEnabled());
-        click(el("optOpenGL"));
-        QCOMPARE(w_->optionSet(), before);
-    }
 
     void generateReplacesTheTextAndEnablesInstallForGood() {
         QVERIFY(!el("cmdInstall")->isEnabled());
@@ -75,22 +64,17 @@ private slots:
     // does nothing once the main window is gone.
     void presetButtonsWriteIntoTheMainWindow() {
         click(el("optSoftware"));
-        click(el("cmdGenerate"));
         w_->setResultText(QStringLiteral("my own lines\r\n"));
         click(el("cmdPreset"));
         QPointer<frmPreset> presets = SingleWindow<frmPreset>::current();
-        QVERIFY(presets && presets->isVisible());
-        OptionSet expected = w_->optionSet();
-        applyPreset(expected, Preset::High);
-        click(test::el(presets, "cmdHigh"));
-        QCOMPARE(w_->optionSet(), expected);
-        QVERIFY(!el("cboMaxSize")->isEnabled() && el("lblPos")->isEnabled());
-        applyPreset(expected, Preset::Low);
-        click(test::el(presets, "cmdLow"));
-        QCOMPARE(w_->optionSet(), expected);
-        QVERIFY(!el("lblPos")->isEnabled() && el("cmdInstall")->isEnabled());
+        for (const auto& [button, preset] : {std::pair{"cmdHigh", Preset::High}, {"cmdLow", Preset::Low}}) {
+            OptionSet expected = w_->optionSet();
+            applyPreset(expected, preset);
+            click(test::el(presets, button));
+            QCOMPARE(w_->optionSet(), expected);
+        }
+        QVERIFY(!el("lblPos")->isEnabled() && !el("cmdInstall")->isEnabled());
         QCOMPARE(w_->resultText(), QStringLiteral("my own lines\r\n"));
-
         w_->setAttribute(Qt::WA_DeleteOnClose);  // as the program sets it up
         QPointer<frmStart> main(w_.release());
         main->close();
