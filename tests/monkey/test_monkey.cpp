@@ -13,6 +13,8 @@
 #include <optional>
 #include <random>
 
+#include "config/generator.h"
+#include "config/presets.h"
 #include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
@@ -81,7 +83,11 @@ class MonkeyTest : public QObject {
         main_->show();
         generated_ = false;
         connect(main_->findChild<QAbstractButton*>(QStringLiteral("cmdGenerate")),
-                &QAbstractButton::clicked, this, [this] { generated_ = true; });
+                &QAbstractButton::clicked, this, [this] {  // after the window's own handler
+                    generated_ = true;
+                    check(main_->resultText() == QString::fromStdString(generateConfig(main_->optionSet())),
+                          "Generate! wrote another text");
+                });
     }
 
     void act(Action action, quint32 a, quint32 b) {
@@ -119,7 +125,17 @@ class MonkeyTest : public QObject {
     void clickButton(QAbstractButton* button) {
         if (!button) return;
         if (button->objectName() == QLatin1String("cmdSave")) return pressInstall();
+        // A preset button writes its column into the main window, if there is one, and nothing else.
+        const int preset = QStringList{"cmdLow", "cmdDefault", "cmdHigh"}.indexOf(button->objectName());
+        std::optional<std::pair<OptionSet, QString>> expected;
+        if (preset >= 0 && main_) {
+            expected = {main_->optionSet(), main_->resultText()};
+            applyPreset(expected->first, Preset(preset));
+        }
         test::click(button);
+        if (expected)
+            check(main_ && std::pair(main_->optionSet(), main_->resultText()) == *expected,
+                  "a preset wrote something else");
         // "Exit!" ends the program: the next action starts a new one.
         if (button->objectName() == QLatin1String("cmdExit")) startProgram();
     }

@@ -1,10 +1,7 @@
-// The main window as a user drives it: "Generate", typed text, the presets window's buttons
-// and the description panel. Its texts, places, labels, help and start-up state are compared
-// with their references in test_every_window; the rules on its clicks are test_monkey's
-// invariants.
-#include "config/generator.h"
-#include "forms/common/single_window.h"
-#include "forms/preset/frmpreset.h"
+// The main window as a user drives it: typed text and the description panel. Its texts,
+// places, labels, help and start-up state are compared with their references in
+// test_every_window; what its buttons, rules and the presets window do on each click is among
+// test_monkey's invariants.
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
 
@@ -18,7 +15,6 @@ class FrmStartTest : public QObject {
 
     template <class T = QWidget>
     T* el(const char* name) { return test::el<T>(w_, name); }
-    int index(const char* list) { return el<QComboBox>(list)->currentIndex(); }
     QString shown() { return el<QLabel>("lblDescript")->text(); }
     // A real pointer move, delivered at once to the widget under the pointer.
     void moveTo(const QPoint& inWindow) { QTest::mouseMove(w_->windowHandle(), inWindow); }
@@ -30,21 +26,6 @@ class FrmStartTest : public QObject {
 private slots:
     void init() { w_.reset(showWindow(new frmStart)); }
     void cleanup() { w_.reset(); }
-
-    void generateReplacesTheTextAndEnablesInstallForGood() {
-        QVERIFY(!el("cmdInstall")->isEnabled());
-        el<QPlainTextEdit>("txtResult")->setPlainText(QStringLiteral("my own lines"));
-        click(el("cmdGenerate"));
-        QVERIFY(el("cmdInstall")->isEnabled());
-        QCOMPARE(w_->resultText(), QString::fromStdString(generateConfig(startupOptionSet())));
-        el<QPlainTextEdit>("txtResult")->appendPlainText(QStringLiteral("bind x jump"));
-        el<QLineEdit>("txtFPS")->setText(QStringLiteral("99"));
-        click(el("optSoftware"));
-        click(el("cmdGenerate"));
-        QCOMPARE(w_->resultText(), QString::fromStdString(generateConfig(w_->optionSet())));
-        QVERIFY(w_->resultText().contains(QStringLiteral("\r\nfps_max 99\r\n")));
-        QVERIFY(el("cmdInstall")->isEnabled());
-    }
 
     // Every character comes back as typed: a no-break space stays one, a line separator is no
     // line break, nothing cuts long text, and Tab moves on instead of typing.
@@ -58,30 +39,6 @@ private slots:
         result->setPlainText(QStringLiteral("a") + nbsp + QStringLiteral("b\nc") + QChar(0x2028) + u'd');
         QTest::keyClick(result, Qt::Key_Tab);
         QCOMPARE(w_->resultText(), QStringLiteral("a") + nbsp + QStringLiteral("b\r\nc") + QChar(0x2028) + u'd');
-    }
-
-    // The presets window writes into the main window that opened it, generates nothing, and
-    // does nothing once the main window is gone.
-    void presetButtonsWriteIntoTheMainWindow() {
-        click(el("optSoftware"));
-        w_->setResultText(QStringLiteral("my own lines\r\n"));
-        click(el("cmdPreset"));
-        QPointer<frmPreset> presets = SingleWindow<frmPreset>::current();
-        for (const auto& [button, preset] : {std::pair{"cmdHigh", Preset::High}, {"cmdLow", Preset::Low}}) {
-            OptionSet expected = w_->optionSet();
-            applyPreset(expected, preset);
-            click(test::el(presets, button));
-            QCOMPARE(w_->optionSet(), expected);
-        }
-        QVERIFY(!el("lblPos")->isEnabled() && !el("cmdInstall")->isEnabled());
-        QCOMPARE(w_->resultText(), QStringLiteral("my own lines\r\n"));
-        w_->setAttribute(Qt::WA_DeleteOnClose);  // as the program sets it up
-        QPointer<frmStart> main(w_.release());
-        main->close();
-        QTRY_VERIFY(main.isNull());
-        for (const char* name : {"cmdLow", "cmdDefault", "cmdHigh"}) click(test::el(presets, name));
-        QVERIFY(presets->isVisible());
-        delete presets.data();
     }
 
     // The panel shows the help of the element under the pointer, from its first move on, and
