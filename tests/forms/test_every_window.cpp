@@ -39,7 +39,8 @@ QString describe(const QWidget* w) {
     if (auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isCheckable())
         line += b->isChecked() ? QStringLiteral(" on") : QStringLiteral(" off");
     if (auto* f = qobject_cast<const QGroupBox*>(w)) add("title", f->title());
-    if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy()) add("buddy", l->buddy()->objectName());
+    if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy())
+        add("buddy", l->buddy()->objectName());
     if (auto* b = qobject_cast<const QPushButton*>(w); b && (b->isDefault() || b->autoDefault()))
         line += QStringLiteral(" default");
     if (auto* c = qobject_cast<const QComboBox*>(w)) {

@@ -93,7 +93,8 @@ TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
     };
     for (const auto& [gameDir, expected] :
          {std::pair{"|games|Half-Life", "|games|Half-Life|valve|kestro.cfg"},
-          {"|games||", "|games||valve|kestro.cfg"}, {"", "|valve|kestro.cfg"}, {"C:~", "C:~|valve|kestro.cfg"}})
+          {"|games||", "|games||valve|kestro.cfg"}, {"", "|valve|kestro.cfg"},
+          {"C:~", "C:~|valve|kestro.cfg"}})
         EXPECT_EQ(modFilePath(native(gameDir), "valve", "kestro.cfg").native(), native(expected));
     EXPECT_EQ(gameDirectoryPath("D:\\Spiele\\H\xC3\xB6hle\\ ").native(),
               fs::path(u8"D:\\Spiele\\H\u00F6hle\\ ").native());

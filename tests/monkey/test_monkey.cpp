@@ -25,6 +25,8 @@ namespace {
 
 // The actions, and below how often each is drawn relative to the others.
 enum Action { Click, PressKey, TypePath, DoubleClickLogo, CloseWindow };
+const char* const kActionNames[] = {"Click", "PressKey", "TypePath", "DoubleClickLogo",
+                                    "CloseWindow"};
 
 // Buttons clicked by name half the time, so that the windows they open come up often.
 const char* const kNamed[] = {"cmdGenerate", "cmdPreset",  "cmdInstall", "cmdAbout", "cmdLow",
@@ -85,7 +87,8 @@ class MonkeyTest : public QObject {
         connect(main_->findChild<QAbstractButton*>(QStringLiteral("cmdGenerate")),
                 &QAbstractButton::clicked, this, [this] {  // after the window's own handler
                     generated_ = true;
-                    check(main_->resultText() == QString::fromStdString(generateConfig(main_->optionSet())),
+                    const std::string text = generateConfig(main_->optionSet());
+                    check(main_->resultText() == QString::fromStdString(text),
                           "Generate! wrote another text");
                 });
     }
@@ -125,8 +128,10 @@ class MonkeyTest : public QObject {
     void clickButton(QAbstractButton* button) {
         if (!button) return;
         if (button->objectName() == QLatin1String("cmdSave")) return pressInstall();
-        // A preset button writes its column into the main window, if there is one, and nothing else.
-        const int preset = QStringList{"cmdLow", "cmdDefault", "cmdHigh"}.indexOf(button->objectName());
+        // A preset button writes its column into the main window, if there is one, and nothing
+        // else.
+        const int preset =
+            QStringList{"cmdLow", "cmdDefault", "cmdHigh"}.indexOf(button->objectName());
         std::optional<std::pair<OptionSet, QString>> expected;
         if (preset >= 0 && main_) {
             expected = {main_->optionSet(), main_->resultText()};
@@ -224,9 +229,10 @@ private slots:
             test::flushDeletes();
             checkInvariants(fxBefore);
             if (failure_)
-                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 of kind %3 (%4, %5): %6\nreplay: "
+                QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3(%4, %5): %6\nreplay: "
                                                 "KESTRO_MONKEY_SEED=%1 KESTRO_MONKEY_ACTIONS=%7")
-                                     .arg(seed).arg(i).arg(action).arg(a).arg(b).arg(*failure_).arg(i + 1)));
+                                     .arg(seed).arg(i).arg(kActionNames[action]).arg(a).arg(b)
+                                     .arg(*failure_).arg(i + 1)));
             if (windows().isEmpty()) startProgram();  // the program ended with its last window
         }
         qInfo("monkey: %d actions from seed %u; installs %d succeeded, %d failed; windows: %s",

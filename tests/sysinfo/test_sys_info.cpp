@@ -133,7 +133,8 @@ TEST(PathProgramStore, AnswersThePathValueWithTheFirstListedProgramOnThePath) {
     const std::string kinfocenter = put("b/kinfocenter");
     put("a/gnome-system-monitor");
     put("b/hardinfo", 0644);  // not executable
-    EXPECT_EQ(read(kLocalMachine, "software\\microsoft\\shared tools\\msinfo", "Path"), "1" + kinfocenter);
+    EXPECT_EQ(read(kLocalMachine, "software\\microsoft\\shared tools\\msinfo", "Path"),
+              "1" + kinfocenter);
     EXPECT_EQ(read(kLocalMachine, kDirKey, "MSINFO") + read(kLocalMachine, kPathKey, "MSINFO") +
                   read(0x80000001, kPathKey, "PATH"), "000");
     EXPECT_EQ(store.findProgram(), put("b/hardinfo2"));  // found as soon as it is there

@@ -24,7 +24,8 @@ TEST(Registry, GetKeyValueReadsSeededValues) {
         {"Missing", "old", false, ""}};
     for (const auto& [name, before, found, after] : rows) {
         std::string value = before;
-        EXPECT_EQ(GetKeyValue(*store, kLocalMachine, "SOFTWARE\\KestroTest", name, value), found) << name;
+        EXPECT_EQ(GetKeyValue(*store, kLocalMachine, "SOFTWARE\\KestroTest", name, value), found)
+            << name;
         EXPECT_EQ(value, after) << name;
     }
     std::string value;
@@ -37,7 +38,8 @@ TEST(Registry, StartSysInfoFindsTheProgramThroughBothEntries) {
     const auto store = makePlatformSettingsStore();
     const auto launch = [&store] {
         std::string log;
-        StartSysInfo({store.get(), [](const std::string& path) { return std::filesystem::is_regular_file(path); },
+        StartSysInfo({store.get(),
+                      [](const std::string& file) { return std::filesystem::is_regular_file(file); },
                       [&](const std::string& path) { return log += path + ';', true; },
                       [&](std::string_view text) { log += std::string(text) + ';'; }});
         return log;

