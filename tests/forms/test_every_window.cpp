@@ -42,7 +42,7 @@ QString describe(const QWidget* w) {
     if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy())
         add("buddy", l->buddy()->objectName());
     if (auto* b = qobject_cast<const QPushButton*>(w); b && (b->isDefault() || b->autoDefault()))
-        line += QStringLiteral(" default");
+        line += b->isDefault() ? QStringLiteral(" default") : QStringLiteral(" autodefault");
     if (auto* c = qobject_cast<const QComboBox*>(w)) {
         QStringList items;
         for (int i = 0; i < c->count(); ++i) items << c->itemText(i);

@@ -271,6 +271,7 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
         {prefix.c_str(), nullptr, "d:\\GAMES\\", prefix / "dosdevices/d:/Games/cstrike/kestro.cfg"},
         {prefix.c_str(), nullptr, "E:\\Games", "E:\\Games/cstrike/kestro.cfg"},
         {prefix.c_str(), nullptr, "1:\\Half-Life", "1:\\Half-Life/cstrike/kestro.cfg"},
+        {prefix.c_str(), nullptr, "dir", "dir/cstrike/kestro.cfg"},  // a folder, not drive d:
         {nullptr, home.c_str(), typed, fs::path(home) / ".wine" / inC},
         {"", home.c_str(), "C:/Sierra/Half-Life", fs::path(home) / ".wine" / inC},
         {"/no-prefix", home.c_str(), typed, "C:\\Sierra\\Half-Life/cstrike/kestro.cfg"},
