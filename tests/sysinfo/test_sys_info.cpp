@@ -66,7 +66,8 @@ TEST(GetKeyValue, ReadsEachTypeAndClosesTheKeyOnceHoweverItEnds) {
         // Closed once whether or not it opened; a key that never opened is 0.
         EXPECT_EQ(store.closed, std::vector<StoreKey>{row.stored ? 0x100u : 0u});
     }
-    for (const auto& [text, shown] : {std::pair{"&Hff", "255"}, {"&hG1", "&hG1"}, {"C:", "C:"}})
+    for (const auto& [text, shown] :
+         {std::pair{"&Hff", "255"}, {"&hG1", "&hG1"}, {"C:", "C:"}, {"ch1", "ch1"}})
         EXPECT_EQ(generalFormat(text), shown) << text;
 }
 
