@@ -80,6 +80,29 @@ private slots:
         QCOMPARE(read("frontline/kestro.cfg"), QByteArray("fps_max 72\r\n\r\n"));
     }
 
+    // Without a test's handler a message is a real message box over the window: its title,
+    // text and icon, and one OK button that dismisses it.
+    void messagesAreRealMessageBoxes() {
+        mods({});  // no mods there
+        const MessageHandler recorder = setMessageHandler({});
+        QString seen;
+        QObject whileHere;  // a box that never comes leaves no timer behind
+        QTimer::singleShot(0, &whileHere, [this, &seen] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                    seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
+                                       QString::number(box->buttons().size()),
+                                       box->parentWidget() == w_ ? "over the window" : "alone"}
+                               .join(u'|');
+                    box->buttons().value(0)->click();
+                }
+        });
+        click(el("cmdSave"));
+        setMessageHandler(recorder);
+        QCOMPARE(seen, QStringLiteral("Cannot Install|One or more mods not found. Possibly wrong "
+                                      "directory selected.|2|1|over the window"));
+    }
+
     // "Install" takes the main window's result box at the moment of pressing, edits included,
     // as Latin-1 text; once the main window is gone it refuses.
     void installsWhatTheMainWindowHolds() {
