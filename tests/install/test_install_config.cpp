@@ -208,22 +208,23 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
     }
     EXPECT_EQ(tree(game_).size(), 7u);  // no file left beside the new ones
 
-    // the errno the install reports, and root's kestro.cfg ("old config\r\n" before) after it
-    struct Case { const char* mod; unsigned folderMode, configMode; rlim_t fileSizeLimit;
-                  int error; const char* after; };
+    // the errno the install reports, and root's kestro.cfg ("old config\r\n" before) after it;
+    // an autoexec.cfg nobody may write but not read still takes the exec line
+    struct Case { const char* mod; unsigned folderMode, configMode, autoexecMode;
+                  rlim_t fileSizeLimit; int error; const char* after; };
     const Case cases[] = {
-        {"valve", 0755, 0666, RLIM_INFINITY, 0, "newnew\r\n"},
-        {"tfc", 01777, 0666, RLIM_INFINITY, 0, "newnew\r\n"},
-        {"dmc", 0755, 0644, RLIM_INFINITY, EACCES, "old config\r\n"},
-        {"cstrike", 0755, 0666, 4, EFBIG, "newn"},
-        {"firearms", 0777, 0666, 4, EFBIG, "old config\r\n"},
+        {"valve", 0755, 0666, 0222, RLIM_INFINITY, 0, "newnew\r\n"},
+        {"tfc", 01777, 0666, 0666, RLIM_INFINITY, 0, "newnew\r\n"},
+        {"dmc", 0755, 0644, 0666, RLIM_INFINITY, EACCES, "old config\r\n"},
+        {"cstrike", 0755, 0666, 0666, 4, EFBIG, "newn"},
+        {"firearms", 0777, 0666, 0666, 4, EFBIG, "old config\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mod);
         const fs::path dir = mod(c.mod), config = dir / "kestro.cfg";
         writeBytes(dir / "autoexec.cfg", "");
         writeBytes(config, "old config\r\n");
-        fs::permissions(dir / "autoexec.cfg", fs::perms(0666));
+        fs::permissions(dir / "autoexec.cfg", fs::perms(c.autoexecMode));
         fs::permissions(config, fs::perms(c.configMode));
         fs::permissions(dir, fs::perms(c.folderMode));
         const ino_t inode = statOf(config).st_ino;
