@@ -1,5 +1,7 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix thread model: the win32 one
 # lacks std::mutex) against the Qt kit named by CMAKE_PREFIX_PATH; the tests run under Wine.
+# tools/build-winqt-kit.sh builds that kit with this file too, with -DKESTRO_RUN_UNDER_WINE=OFF:
+# Qt's own build runs nothing it makes.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -18,4 +20,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh")
+if(NOT DEFINED KESTRO_RUN_UNDER_WINE OR KESTRO_RUN_UNDER_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh")
+endif()

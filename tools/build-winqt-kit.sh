@@ -25,22 +25,6 @@ src=$work/qt6-base-6.4.2+dfsg
 [ -d "$src" ] || apt-get source -qq qt6-base=6.4.2+dfsg-10 || apt-get source -qq qt6-base
 [ -d "$src" ] || { echo "no qt6-base 6.4.2 source in $work" >&2; exit 1; }
 
-# The toolchain: Debian's MinGW-w64 compilers, packages searched in the target roots only.
-cat >"$work/toolchain.cmake" <<'TC'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_AR x86_64-w64-mingw32-ar CACHE FILEPATH "")
-set(CMAKE_RANLIB x86_64-w64-mingw32-ranlib CACHE FILEPATH "")
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-TC
-
 # Flags that are not obvious:
 #  - tabletevent off: Debian's +dfsg source lacks wintab.h, which tablet support needs.
 #  - direct2d on: in 6.4.2 QtGui builds the DirectWrite font database only with direct2d, and
@@ -49,7 +33,7 @@ TC
 #  - pkg-config off and every third-party library bundled: nothing of the Linux host leaks in.
 rm -rf "$work/build" "$work/kit"
 nice -n 10 cmake -G Ninja -S "$src" -B "$work/build" \
-  -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
+  -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" -DKESTRO_RUN_UNDER_WINE=OFF \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$work/kit" \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
