@@ -34,8 +34,8 @@ std::vector<std::string_view> namesAfterDrive(std::string_view path) {
     return names;
 }
 
-// The entry of `dir` called `name` in any case: the exact name when it exists, else the first
-// such entry in byte order, so that the choice does not depend on the directory's order.
+}  // namespace
+
 std::optional<std::string> entryIgnoringCase(const fs::path& dir, std::string_view name) {
     std::error_code error;
     if (fs::exists(fs::symlink_status(dir / name, error))) return std::string(name);
@@ -46,8 +46,6 @@ std::optional<std::string> entryIgnoringCase(const fs::path& dir, std::string_vi
     }
     return found;
 }
-
-}  // namespace
 
 fs::path gameDirectoryPath(std::string_view typed) {
 #ifdef _WIN32

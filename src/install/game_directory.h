@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestro {
@@ -20,6 +21,12 @@ bool isDrivePath(std::string_view path);
 // This user's Wine prefix: $WINEPREFIX when set and not empty, else ".wine" in $HOME; nothing
 // when neither is set, and always nothing on Windows.
 std::optional<std::filesystem::path> winePrefix();
+
+// The entry of `dir` called `name` in any case (of its ASCII letters): the exact name when it
+// exists, else the first such entry in byte order, so that the choice does not depend on the
+// directory's order. Nothing when there is none.
+std::optional<std::string> entryIgnoringCase(const std::filesystem::path& dir,
+                                             std::string_view name);
 
 // Where the Windows path `path` (a drive letter, a colon, then names separated by "\" or "/")
 // is on this system under the Wine prefix `prefix`: the drive is the prefix's link

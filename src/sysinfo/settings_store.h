@@ -14,8 +14,9 @@ using StoreRoot = std::int32_t;
 // An open key; 0 is "no key".
 using StoreKey = std::uintptr_t;
 
-// The machine-wide root (HKEY_LOCAL_MACHINE).
+// The machine-wide root (HKEY_LOCAL_MACHINE) and this user's (HKEY_CURRENT_USER).
 inline constexpr StoreRoot kLocalMachine = static_cast<StoreRoot>(0x80000002u);
+inline constexpr StoreRoot kCurrentUser = static_cast<StoreRoot>(0x80000001u);
 // Query value, set value, create sub-key, enumerate sub-keys, notify, create link and read
 // control: what the lookup asks for when it opens a key.
 inline constexpr std::uint32_t kKeyAccess = 0x2003F;

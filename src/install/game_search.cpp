@@ -1,0 +1,223 @@
+#include "game_search.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+
+#include "game_directory.h"
+#include "library_folders.h"
+#include "sysinfo/key_value.h"
+
+namespace kestro {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kFromDefault = "default folder";
+constexpr std::string_view kFromModInstallPath = "Steam (ModInstallPath)";
+constexpr std::string_view kFromSteam = "Steam library";
+constexpr std::string_view kFromRetail = "retail install";
+constexpr std::string_view kFromWine = "Wine prefix";
+
+// Steam's list of libraries is a few kilobytes; a longer file is read this far.
+constexpr std::streamsize kMaxVdfSize = 4 << 20;
+
+struct RegistryValue {
+    StoreRoot root;
+    const char* key;
+    const char* name;
+};
+
+constexpr RegistryValue kModInstallPath{kCurrentUser, "Software\\Valve\\Steam", "ModInstallPath"};
+constexpr std::array<RegistryValue, 3> kSteamFolders{{
+    {kCurrentUser, "Software\\Valve\\Steam", "SteamPath"},
+    {kLocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath"},
+    {kLocalMachine, "SOFTWARE\\Valve\\Steam", "InstallPath"},
+}};
+constexpr std::array<RegistryValue, 2> kRetailFolders{{
+    {kLocalMachine, "SOFTWARE\\Valve\\Half-Life", "InstallPath"},
+    {kLocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Half-Life", "InstallPath"},
+}};
+
+std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& value) {
+    std::string text;
+    try {
+        if (!GetKeyValue(store, value.root, value.key, value.name, text)) return std::nullopt;
+    } catch (const KeyValueError&) {
+        return std::nullopt;  // an empty value names no folder
+    }
+    if (text.empty()) return std::nullopt;
+    return fs::path(text);
+}
+
+std::string utf8(const fs::path& path) {
+#ifdef _WIN32
+    const std::u8string text = fs::path(path).make_preferred().u8string();
+    return {text.begin(), text.end()};
+#else
+    return path.string();
+#endif
+}
+
+// `dir`/`names`..., each name in any letter case where the file system tells case apart.
+std::optional<fs::path> descend(fs::path dir, std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names) {
+        const std::optional<std::string> entry = entryIgnoringCase(dir, name);
+        if (!entry) return std::nullopt;
+        dir /= *entry;
+    }
+    return dir;
+}
+
+// The same folder reached any way gives the same key.
+std::optional<std::string> folderKey(const fs::path& folder) {
+    std::error_code error;
+    std::string key = fs::canonical(folder, error).generic_string();
+    if (error) return std::nullopt;
+#ifdef _WIN32
+    for (char& c : key) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+#endif
+    return key;
+}
+
+std::string readVdf(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::string text(static_cast<std::size_t>(kMaxVdfSize), '\0');
+    in.read(text.data(), kMaxVdfSize);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
+}
+
+// Where a library path written in a Steam folder's list is on this system.
+using LibraryLocator = std::function<std::optional<fs::path>(const std::string&)>;
+
+class Search {
+public:
+    void addGame(const fs::path& folder, std::string_view source, std::string shown = {}) {
+        std::error_code error;
+        const std::optional<std::string> valve = entryIgnoringCase(folder, "valve");
+        if (!valve || !fs::is_directory(folder / *valve, error)) return;
+        const std::optional<std::string> key = folderKey(folder);
+        if (!key || !remember(seenGames_, *key)) return;
+        found_.push_back({shown.empty() ? utf8(folder) : std::move(shown), std::string(source)});
+    }
+
+    void addSteam(const fs::path& steam, const LibraryLocator& locate, std::string_view source) {
+        const std::optional<std::string> key = folderKey(steam);
+        if (!key || !remember(seenSteams_, *key)) return;
+        addLibrary(steam, source);
+        std::string vdf = readVdf(steam / "config" / "libraryfolders.vdf");
+        if (vdf.empty()) {
+            if (const auto steamapps = descend(steam, {"steamapps"}))
+                vdf = readVdf(*steamapps / "libraryfolders.vdf");
+        }
+        for (const std::string& written : libraryFolderPaths(vdf)) {
+            if (const std::optional<fs::path> library = locate(written))
+                addLibrary(*library, source);
+        }
+    }
+
+    std::vector<GameFolder> take() { return std::move(found_); }
+
+private:
+    void addLibrary(const fs::path& library, std::string_view source) {
+        if (const auto game = descend(library, {"steamapps", "common", "Half-Life"}))
+            addGame(*game, source);
+    }
+
+    static bool remember(std::vector<std::string>& seen, const std::string& key) {
+        if (std::find(seen.begin(), seen.end(), key) != seen.end()) return false;
+        seen.push_back(key);
+        return true;
+    }
+
+    std::vector<GameFolder> found_;
+    std::vector<std::string> seenGames_;
+    std::vector<std::string> seenSteams_;
+};
+
+std::optional<fs::path> nativeLibrary(const std::string& written) {
+    fs::path library = gameDirectoryPath(written);
+    if (!library.is_absolute()) return std::nullopt;
+    return library;
+}
+
+#ifndef _WIN32
+std::vector<fs::path> linuxSteamFolders(const SearchPlaces& places) {
+    std::vector<fs::path> folders;
+    if (!places.steamDir.empty()) folders.emplace_back(places.steamDir);
+    const fs::path home = places.home;
+    if (!places.home.empty()) {
+        folders.push_back(home / ".steam/steam");
+        folders.push_back(home / ".steam/root");
+    }
+    if (!places.xdgDataHome.empty()) folders.push_back(fs::path(places.xdgDataHome) / "Steam");
+    if (!places.home.empty()) {
+        if (places.xdgDataHome.empty()) folders.push_back(home / ".local/share/Steam");
+        folders.push_back(home / ".steam/debian-installation");
+        folders.push_back(home / ".var/app/com.valvesoftware.Steam/.local/share/Steam");
+        folders.push_back(home / ".var/app/com.valvesoftware.Steam/data/Steam");
+        folders.push_back(home / "snap/steam/common/.local/share/Steam");
+    }
+    return folders;
+}
+#endif
+
+}  // namespace
+
+SearchPlaces searchPlacesFromEnvironment() {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    return {variable("HOME"), variable("XDG_DATA_HOME"), variable("STEAM_DIR"),
+            variable("WINEPREFIX")};
+}
+
+std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store) {
+    Search search;
+#ifdef _WIN32
+    search.addGame(fs::path(std::string(kDefaultGameDirectory)), kFromDefault,
+                   std::string(kDefaultGameDirectory));
+#else
+    std::optional<fs::path> prefix;
+    if (!places.winePrefix.empty()) prefix = places.winePrefix;
+    else if (!places.home.empty()) prefix = fs::path(places.home) / ".wine";
+    if (prefix) {
+        if (const auto retail = winePath(kDefaultGameDirectory, *prefix))
+            search.addGame(*retail, kFromDefault, std::string(kDefaultGameDirectory));
+    }
+#endif
+    if (const auto game = registryPath(store, kModInstallPath))
+        search.addGame(*game, kFromModInstallPath);
+    for (const RegistryValue& value : kSteamFolders) {
+        if (const auto steam = registryPath(store, value))
+            search.addSteam(*steam, nativeLibrary, kFromSteam);
+    }
+#ifndef _WIN32
+    for (const fs::path& steam : linuxSteamFolders(places))
+        search.addSteam(steam, nativeLibrary, kFromSteam);
+#endif
+    for (const RegistryValue& value : kRetailFolders) {
+        if (const auto game = registryPath(store, value)) search.addGame(*game, kFromRetail);
+    }
+#ifndef _WIN32
+    if (prefix) {
+        const LibraryLocator inPrefix = [&prefix](const std::string& written) {
+            return winePath(written, *prefix);
+        };
+        if (const auto steam = winePath("C:\\Program Files (x86)\\Steam", *prefix))
+            search.addSteam(*steam, inPrefix, kFromWine);
+    }
+#endif
+    return search.take();
+}
+
+}  // namespace kestro

@@ -1,0 +1,42 @@
+#pragma once
+// Where the player's Half-Life is: the folders on this machine that hold the game, found in
+// the places its installers put it (the retail folder, Steam's libraries on Windows and Linux,
+// Steam for Windows inside a Wine prefix).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sysinfo/settings_store.h"
+
+namespace kestro {
+
+// The install window's own start value, the retail game's folder.
+inline constexpr std::string_view kDefaultGameDirectory = "C:\\Sierra\\Half-Life";
+
+struct GameFolder {
+    std::string folder;  // as the install window's path field takes it (UTF-8)
+    std::string source;  // where it was found: "Steam library", "retail install", ...
+};
+
+// What the search reads from the environment: $HOME, $XDG_DATA_HOME, $STEAM_DIR, $WINEPREFIX.
+// Empty is unset.
+struct SearchPlaces {
+    std::string home;
+    std::string xdgDataHome;
+    std::string steamDir;
+    std::string winePrefix;
+};
+
+SearchPlaces searchPlacesFromEnvironment();
+
+// The Half-Life folders, in this order and each once (the same folder reached through links
+// or, on Windows, in another letter case counts once): the start value (outside Windows on the
+// Wine prefix's drive C:, and then shown as the drive path); ModInstallPath of this user's
+// Steam; the libraries of each Steam folder (on Windows from the registry, elsewhere the usual
+// native, Flatpak and Snap folders); the retail install's InstallPath; outside Windows the
+// libraries of Steam for Windows in the Wine prefix. A folder counts when it holds a folder
+// "valve" (outside Windows in any letter case). `store` answers the registry's values.
+std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store);
+
+}  // namespace kestro
