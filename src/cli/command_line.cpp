@@ -3,12 +3,14 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #ifdef _WIN32
@@ -16,16 +18,38 @@
 #include <io.h>
 #endif
 
+#include "config/print_config.h"
 #include "config/product.h"
-#include "forms/common/qt_text.h"
-#include "print_config.h"
+#include "install/game_directory.h"
+#include "install/game_search.h"
+#include "install/install_config.h"
 
 namespace kestro::cli {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kWriteFailed = 1;
+constexpr int kInstallFailed = 1;
+constexpr int kNothingFound = 1;
 constexpr int kUsageError = 2;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString shownPath(const fs::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(fs::path(path).make_preferred().wstring());
+#else
+    return QFile::decodeName(path.c_str());
+#endif
+}
+
+std::vector<GameFolder> gameFoldersHere() {
+    return findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore());
+}
 
 struct PresetName {
     std::string_view name;
@@ -39,7 +63,7 @@ constexpr std::array<PresetName, 3> kPresetNames{{
 
 QString presetNames(const QString& separator) {
     QStringList names;
-    for (const PresetName& p : kPresetNames) names << toQString(p.name);
+    for (const PresetName& p : kPresetNames) names << fromUtf8(p.name);
     return names.join(separator);
 }
 
@@ -62,13 +86,18 @@ int answer(std::string_view bytes) {
 
 int answer(const QString& text) { return answer(text.toLocal8Bit().toStdString()); }
 
+int complain(const QString& text, int status) {
+    writeAll(stderr, (QStringLiteral("kestro: ") + text + u'\n').toLocal8Bit().toStdString());
+    return status;
+}
+
 class Parser {
 public:
     Parser() {
         parser_.setApplicationDescription(QStringLiteral(
             "Writes a tuned console config for Half-Life and its mods.\n"
             "Without options it opens its window."));
-        parser_.addOptions({help_, version_, printConfig_, preset_, software_});
+        parser_.addOptions(optionList());
     }
 
     std::optional<int> run(const QStringList& arguments) {
@@ -82,32 +111,40 @@ public:
             return answer(QCoreApplication::applicationName() + u' ' +
                           QCoreApplication::applicationVersion() + u'\n');
         }
-        if (!parser_.isSet(printConfig_)) {
-            if (parser_.isSet(preset_) || parser_.isSet(software_)) {
-                return usageError(
-                    QStringLiteral("--preset and --software go with --print-config."));
-            }
-            return std::nullopt;
+        const bool print = parser_.isSet(printConfig_);
+        const bool install = parser_.isSet(install_);
+        const bool find = parser_.isSet(findGame_);
+        if (int(print) + int(install) + int(find) > 1) {
+            return usageError(QStringLiteral("--print-config, --find-game and --install go alone."));
         }
+        if (!install && (parser_.isSet(gameDir_) || parser_.isSet(mods_))) {
+            return usageError(QStringLiteral("--game-dir and --mods go with --install."));
+        }
+        if (!print && !install && (parser_.isSet(preset_) || parser_.isSet(software_))) {
+            return usageError(
+                QStringLiteral("--preset and --software go with --print-config or --install."));
+        }
+        if (find) return findGame();
+        if (!print && !install) return std::nullopt;
         std::optional<Preset> preset;
         if (parser_.isSet(preset_)) {
             const QString name = parser_.value(preset_);
             for (const PresetName& p : kPresetNames) {
-                if (name == toQString(p.name)) preset = p.preset;
+                if (name == fromUtf8(p.name)) preset = p.preset;
             }
             if (!preset) {
                 return usageError(QStringLiteral("Unknown preset '%1'; the presets are %2.")
                                       .arg(name, presetNames(QStringLiteral(", "))));
             }
         }
-        return answer(startupConfigText(preset, parser_.isSet(software_)));
+        const std::string text = startupConfigText(preset, parser_.isSet(software_));
+        return print ? answer(text) : installText(text);
     }
 
 private:
     int usageError(const QString& problem) const {
         QStringList options;
-        for (const QCommandLineOption& option :
-             {help_, version_, printConfig_, preset_, software_}) {
+        for (const QCommandLineOption& option : optionList()) {
             QString usage = QStringLiteral("--") + option.names().constLast();
             if (!option.valueName().isEmpty()) usage += u' ' + option.valueName();
             options << usage;
@@ -116,6 +153,72 @@ private:
                                     .arg(problem, options.join(QStringLiteral(", ")));
         writeAll(stderr, message.toLocal8Bit().toStdString());
         return kUsageError;
+    }
+
+    QList<QCommandLineOption> optionList() const {
+        return {help_,     version_, printConfig_, findGame_, install_,
+                gameDir_, mods_,    preset_,      software_};
+    }
+
+    static int findGame() {
+        QString lines;
+        for (const GameFolder& game : gameFoldersHere())
+            lines += fromUtf8(game.folder) + u'\t' + fromUtf8(game.source) + u'\n';
+        return lines.isEmpty() ? kNothingFound : answer(lines);
+    }
+
+    // Installs as "Install" does; without --mods into every mod of the table that is there.
+    std::optional<int> installText(const std::string& text) {
+        TickedRows ticked{};
+        if (parser_.isSet(mods_)) {
+            QStringList known;
+            for (const InstallRow& row : kInstallTable) known << fromUtf8(row.modDirectory);
+            for (const QString& mod : parser_.value(mods_).split(u',')) {
+                const qsizetype row = known.indexOf(mod);
+                if (row < 0) {
+                    return usageError(QStringLiteral("Unknown mod '%1'; the mods are %2.")
+                                          .arg(mod, known.join(QStringLiteral(", "))));
+                }
+                ticked[std::size_t(row)] = true;
+            }
+        }
+        std::string typed = parser_.value(gameDir_).toStdString();
+        if (!parser_.isSet(gameDir_)) {
+            const std::vector<GameFolder> found = gameFoldersHere();
+            if (found.empty()) {
+                return complain(QStringLiteral("no Half-Life folder found; name one with "
+                                               "--game-dir."),
+                                kUsageError);
+            }
+            typed = found.front().folder;
+        }
+        const fs::path gameDir = gameDirectoryPath(typed);
+        const auto modFile = [&gameDir](std::size_t row, std::string_view file) {
+            return modFileLocation(gameDir, kInstallTable[row].modDirectory, file, winePrefix());
+        };
+        bool any = false;
+        for (std::size_t row = 0; row < kInstallTable.size(); ++row) {
+            std::error_code error;
+            if (!parser_.isSet(mods_))
+                ticked[row] = fs::is_directory(modFile(row, kConfigFileName).parent_path(), error);
+            any = any || ticked[row];
+        }
+        if (!any) return complain(fromUtf8(kInstallFailedMessage), kInstallFailed);
+
+        const InstallResult result = InstallConfig(gameDir, ticked, text);
+        QString written;
+        for (std::size_t row = 0; row < kInstallTable.size(); ++row) {
+            if (result.failure && result.failure->row == row) break;
+            if (ticked[row])
+                written += QStringLiteral("wrote %1 and its exec line\n")
+                               .arg(shownPath(modFile(row, kConfigFileName)));
+        }
+        if (!written.isEmpty() && answer(written) != 0) return kWriteFailed;
+        if (!result.failure) return 0;
+        return complain(fromUtf8(kInstallFailedMessage) + QStringLiteral("\nkestro: ") +
+                            shownPath(result.failure->path) + QStringLiteral(": ") +
+                            QString::fromLocal8Bit(result.failure->error.message()),
+                        kInstallFailed);
     }
 
     QCommandLineParser parser_;
@@ -127,13 +230,21 @@ private:
         QStringLiteral("print-config"),
         QStringLiteral("Writes the config text of the window's start-up settings to standard "
                        "output, with CR LF line ends, and exits.")};
+    QCommandLineOption findGame_{QStringLiteral("find-game"),
+                                 QStringLiteral("Lists the Half-Life folders found and exits.")};
+    QCommandLineOption install_{QStringLiteral("install"),
+                                QStringLiteral("Installs that config text as \"Install\" does.")};
+    QCommandLineOption gameDir_{QStringLiteral("game-dir"),
+                                QStringLiteral("With --install: the game folder."),
+                                QStringLiteral("dir")};
+    QCommandLineOption mods_{QStringLiteral("mods"),
+                             QStringLiteral("With --install: mod folders, comma-separated."),
+                             QStringLiteral("list")};
     QCommandLineOption preset_{QStringLiteral("preset"),
-                               QStringLiteral("With --print-config: applies this preset first, "
-                                              "as its button in the presets window does."),
+                               QStringLiteral("Applies this preset first, as its button does."),
                                presetNames(QStringLiteral("|"))};
     QCommandLineOption software_{QStringLiteral("software"),
-                                 QStringLiteral("With --print-config: chooses Software/Direct3D "
-                                                "rendering.")};
+                                 QStringLiteral("Chooses Software/Direct3D rendering.")};
 };
 
 }  // namespace
@@ -141,8 +252,8 @@ private:
 std::optional<int> answerOnTerminal(int argc, char* argv[]) {
     if (argc <= 1) return std::nullopt;
     const QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(toQString(product::kName));
-    QCoreApplication::setApplicationVersion(toQString(product::kVersion));
+    QCoreApplication::setApplicationName(fromUtf8(product::kName));
+    QCoreApplication::setApplicationVersion(fromUtf8(product::kVersion));
     return Parser().run(QCoreApplication::arguments());
 }
 

@@ -6,8 +6,8 @@
 
 namespace kestro::cli {
 
-// Answers --help, --version and --print-config on standard output and rejects what it does
-// not know on standard error (status 2). Returns the exit status, or nothing when the
+// Answers --help, --version, --print-config and --find-game on standard output, installs with
+// --install, and rejects what it does not know on standard error (status 2). Returns the exit status, or nothing when the
 // windows are to start (no arguments).
 std::optional<int> answerOnTerminal(int argc, char* argv[]);
 

@@ -24,6 +24,10 @@ struct InstallFailure {
     std::error_code error;  // error.message() is the system's reason
 };
 
+// What the player is told of any failed install, wherever it failed.
+inline constexpr std::string_view kInstallFailedMessage =
+    "One or more mods not found. Possibly wrong directory selected.";
+
 struct InstallResult {
     std::optional<InstallFailure> failure;  // the first failure, which ended the install
     bool succeeded() const { return !failure; }

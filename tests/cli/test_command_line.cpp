@@ -1,12 +1,16 @@
+// The real program run from a terminal without any display, in a home whose Steam holds the
+// game's valve and tfc folders ("~" below; "@empty" first runs it in a home with nothing).
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "config/golden_texts.h"
 
 class CommandLineTest : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
 
 private slots:
     void answers_data() {
@@ -14,12 +18,13 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("out");
         QTest::addColumn<QByteArray>("err");
+        QTest::addColumn<QByteArray>("cfg");  // valve/kestro.cfg afterwards
         const auto row = [](const char* name, const QStringList& arguments, int status,
-                            const QByteArray& out, const QByteArray& err = {}) {
-            QTest::newRow(name) << arguments << status << out << err;
+                            const QByteArray& out, const QByteArray& err = {},
+                            const QByteArray& cfg = {}) {
+            QTest::newRow(name) << arguments << status << out << err << cfg;
         };
         row("start-up text", {"--print-config"}, 0, kStartupText);
-        row("High preset", {"--print-config", "--preset", "high"}, 0, kHighText);
         row("any order", {"--preset=high", "--software", "--print-config"}, 0, kHighSoftwareText);
         row("version", {"--version"}, 0, "kestro 1.00\n");
         row("help", {"-h"}, 0,
@@ -32,27 +37,39 @@ private slots:
             "  --print-config               Writes the config text of the window's start-up\n"
             "                               settings to standard output, with CR LF line\n"
             "                               ends, and exits.\n"
-            "  --preset <low|default|high>  With --print-config: applies this preset first,\n"
-            "                               as its button in the presets window does.\n"
-            "  --software                   With --print-config: chooses Software/Direct3D\n"
-            "                               rendering.\n");
+            "  --find-game                  Lists the Half-Life folders found and exits.\n"
+            "  --install                    Installs that config text as \"Install\" does.\n"
+            "  --game-dir <dir>             With --install: the game folder.\n"
+            "  --mods <list>                With --install: mod folders, comma-separated.\n"
+            "  --preset <low|default|high>  Applies this preset first, as its button does.\n"
+            "  --software                   Chooses Software/Direct3D rendering.\n");
+        const QByteArray hl = "~/.local/share/Steam/steamapps/common/Half-Life";
+        row("game found", {"--find-game"}, 0, hl + "\tSteam library\n");
+        row("game none found", {"@empty", "--find-game"}, 1, {});
+        row("game installed where found", {"--install", "--preset", "high"}, 0,
+            "wrote " + hl + "/valve/kestro.cfg and its exec line\nwrote " + hl +
+                "/tfc/kestro.cfg and its exec line\n", {}, kHighText + QByteArray("\r\n"));
+        row("game failed install", {"--install", "--game-dir", hl, "--mods", "tfc,dmc"}, 1, {},
+            "kestro: One or more mods not found. Possibly wrong directory selected.\nkestro: " +
+                hl + "/dmc/kestro.cfg: No such file or directory\n");
+        row("game to find", {"@empty", "--install"}, 2, {},
+            "kestro: no Half-Life folder found; name one with --game-dir.\n");
         const auto bad = [&row](const char* name, const QStringList& arguments, const char* why) {
             row(name, arguments, 2, {},
                 QByteArray("kestro: ") + why +
-                    "\nValid options: --help, --version, --print-config, "
-                    "--preset low|default|high, --software.\n");
+                    "\nValid options: --help, --version, --print-config, --find-game, --install,"
+                    " --game-dir dir, --mods list, --preset low|default|high, --software.\n");
         };
         bad("unknown option", {"--bogus"}, "Unknown option 'bogus'.");
-        bad("unknown preset", {"--print-config", "--preset", "ultra"},
-            "Unknown preset 'ultra'; the presets are low, default, high.");
-        bad("preset in capitals", {"--print-config", "--preset=High"},
+        bad("unknown preset", {"--print-config", "--preset", "High"},
             "Unknown preset 'High'; the presets are low, default, high.");
-        bad("preset without value", {"--print-config", "--preset"},
-            "Missing value after '--preset'.");
-        bad("preset without --print-config", {"--preset", "high"},
-            "--preset and --software go with --print-config.");
-        bad("software without --print-config", {"--software"},
-            "--preset and --software go with --print-config.");
+        bad("unknown mod", {"--install", "--mods", "valve,hl"}, "Unknown mod 'hl'; the mods are "
+            "action, cstrike, dod, dmc, firearms, frontline, valve, tfc.");
+        bad("preset alone", {"--preset", "high"},
+            "--preset and --software go with --print-config or --install.");
+        bad("mods alone", {"--mods", "tfc"}, "--game-dir and --mods go with --install.");
+        bad("two at once", {"--find-game", "--install"},
+            "--print-config, --find-game and --install go alone.");
         bad("stray argument", {"--print-config", "kestro.cfg"},
             "Unexpected argument 'kestro.cfg'.");
         // A last argument "/dev/full" is where standard output goes.
@@ -60,26 +77,36 @@ private slots:
             "kestro: cannot write to standard output: No space left on device\n");
     }
 
-    // Run as a shell user without any display would: a window or an application object for
-    // one would abort the run.
     void answers() {
         QFETCH(QStringList, arguments);
+#ifdef _WIN32
+        if (QByteArray(QTest::currentDataTag()).startsWith("game")) QSKIP("a Linux home");
+#endif
+        const QString home = home_.path(), game = home + "/.local/share/Steam/steamapps/common/";
+        QVERIFY(QDir().mkpath(game + "Half-Life/valve") && QDir().mkpath(game + "Half-Life/tfc"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME",
+                                 "STEAM_DIR", "WINEPREFIX"})
             environment.remove(QString::fromLatin1(name));
+        const bool empty = arguments.first() == "@empty";
+        environment.insert("HOME", empty ? home + "/empty" : home);
         QProcess process;
         process.setProcessEnvironment(environment);
         if (arguments.last() == "/dev/full") process.setStandardOutputFile(arguments.takeLast());
-        process.start(QStringLiteral(KESTRO_EXECUTABLE), arguments);
+        process.start(QStringLiteral(KESTRO_EXECUTABLE), arguments.mid(empty).replaceInStrings("~", home));
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         // Standard error is text (CR LF on Windows); the help names the program by its path.
-        QTEST(process.readAllStandardError().replace("\r\n", "\n"), "err");
+        QTEST(process.readAllStandardError().replace("\r\n", "\n").replace(home.toUtf8(), "~"), "err");
         const QByteArray path = QDir::toNativeSeparators(QStringLiteral(KESTRO_EXECUTABLE)).toLocal8Bit();
-        QByteArray out = process.readAllStandardOutput();
+        QByteArray out = process.readAllStandardOutput().replace(home.toUtf8(), "~");
         if (arguments.contains("--help")) out.replace("\r\n", "\n");
         QTEST(out.replace(path, "kestro").replace(KESTRO_EXECUTABLE, "kestro"), "out");
         QTEST(process.exitCode(), "status");
+        QFile cfg(game + "Half-Life/valve/kestro.cfg");
+        const QByteArray written = cfg.open(QIODevice::ReadOnly) ? cfg.readAll() : QByteArray();
+        cfg.remove();
+        QTEST(written, "cfg");
     }
 };
 

@@ -19,8 +19,7 @@
 namespace kestro {
 
 const char* const kInstalledMessage = "Installion Complete! Enjoy!";
-const char* const kModsNotFoundMessage =
-    "One or more mods not found. Possibly wrong directory selected.";
+const char* const kModsNotFoundMessage = kInstallFailedMessage.data();
 const char* const kCannotInstallTitle = "Cannot Install";
 const char* const kNoConfigMessage =
     "The main window has been closed, so there is no config to install. Nothing was written.";

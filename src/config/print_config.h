@@ -6,11 +6,11 @@
 
 #include "config/presets.h"
 
-namespace kestro::cli {
+namespace kestro {
 
 // What "Generate Config File!" gives for the main window's start-up state after pressing
 // `preset`'s button (none: the start-up values as they are) and then, if `software`, choosing
 // Software/Direct3D rendering.
 std::string startupConfigText(std::optional<Preset> preset, bool software);
 
-}  // namespace kestro::cli
+}  // namespace kestro

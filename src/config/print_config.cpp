@@ -3,7 +3,7 @@
 #include "config/generator.h"
 #include "config/rules.h"
 
-namespace kestro::cli {
+namespace kestro {
 
 std::string startupConfigText(std::optional<Preset> preset, bool software) {
     OptionSet options = startupOptionSet();
@@ -12,4 +12,4 @@ std::string startupConfigText(std::optional<Preset> preset, bool software) {
     return generateConfig(options);
 }
 
-}  // namespace kestro::cli
+}  // namespace kestro
