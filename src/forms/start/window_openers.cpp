@@ -6,6 +6,7 @@
 #include "forms/common/single_window.h"
 #include "forms/install/frminstall.h"
 #include "forms/preset/frmpreset.h"
+#include "install/game_search.h"
 #include "frmstart.h"
 
 namespace kestro {
@@ -24,10 +25,16 @@ void openPresetWindow(frmStart* mainWindow) {
 void openInstallWindow(frmStart* mainWindow) {
     QPointer<frmStart> source(mainWindow);
     SingleWindow<frmInstall>::show([source] {
-        return new frmInstall([source]() -> std::optional<QString> {
+        auto* window = new frmInstall([source]() -> std::optional<QString> {
             if (!source) return std::nullopt;
             return source->resultText();
         });
+        // The window opens on the first game folder found here; without one, on its own
+        // start value.
+        const std::vector<GameFolder> found =
+            findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore());
+        if (!found.empty()) window->setGameDirectory(QString::fromStdString(found.front().folder));
+        return window;
     });
 }
 
