@@ -25,7 +25,7 @@ constexpr std::string_view kFromRetail = "retail install";
 constexpr std::string_view kFromWine = "Wine prefix";
 
 // Steam's list of libraries is a few kilobytes; a longer file is read this far.
-constexpr std::streamsize kMaxVdfSize = 4 << 20;
+constexpr std::uintmax_t kMaxVdfSize = 4 << 20;
 
 struct RegistryValue {
     StoreRoot root;
@@ -87,10 +87,11 @@ std::optional<std::string> folderKey(const fs::path& folder) {
 
 std::string readVdf(const fs::path& file) {
     std::error_code error;
-    if (!fs::is_regular_file(file, error)) return {};
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error) return {};
+    std::string text(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxVdfSize)), '\0');
     std::ifstream in(file, std::ios::binary);
-    std::string text(static_cast<std::size_t>(kMaxVdfSize), '\0');
-    in.read(text.data(), kMaxVdfSize);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     return text;
 }
