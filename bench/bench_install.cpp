@@ -28,8 +28,8 @@ public:
         std::random_device random;
         do path_ = fs::temp_directory_path() / ("kestro-bench-" + std::to_string(random()));
         while (!fs::create_directory(path_));
-        for (const kestro::InstallRow& row : kestro::kInstallTable)
-            fs::create_directory(path_ / row.modDirectory);
+        for (std::string_view mod : kestro::kInstallMods)
+            fs::create_directory(path_ / mod);
     }
     ~GameDirectory() { fs::remove_all(path_); }
     const fs::path& path() const { return path_; }
@@ -62,9 +62,9 @@ void BM_PlainWritesAllMods(benchmark::State& state) {
     const std::string config = kestro::generateConfig(kestro::startupOptionSet()) + "\r\n";
     const std::string exec = "exec kestro.cfg\r\n";
     std::vector<std::string> configPaths, autoexecPaths;
-    for (const kestro::InstallRow& row : kestro::kInstallTable) {
-        configPaths.push_back((game.path() / row.modDirectory / "kestro.cfg").string());
-        autoexecPaths.push_back((game.path() / row.modDirectory / "autoexec.cfg").string());
+    for (std::string_view mod : kestro::kInstallMods) {
+        configPaths.push_back((game.path() / mod / "kestro.cfg").string());
+        autoexecPaths.push_back((game.path() / mod / "autoexec.cfg").string());
     }
     for (auto _ : state) {
         for (std::size_t i = 0; i < configPaths.size(); ++i) {

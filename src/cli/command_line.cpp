@@ -172,7 +172,7 @@ private:
         TickedRows ticked{};
         if (parser_.isSet(mods_)) {
             QStringList known;
-            for (const InstallRow& row : kInstallTable) known << fromUtf8(row.modDirectory);
+            for (std::string_view mod : kInstallMods) known << fromUtf8(mod);
             for (const QString& mod : parser_.value(mods_).split(u',')) {
                 const qsizetype row = known.indexOf(mod);
                 if (row < 0) {
@@ -194,10 +194,10 @@ private:
         }
         const fs::path gameDir = gameDirectoryPath(typed);
         const auto modFile = [&gameDir](std::size_t row, std::string_view file) {
-            return modFileLocation(gameDir, kInstallTable[row].modDirectory, file, winePrefix());
+            return modFileLocation(gameDir, kInstallMods[row], file, winePrefix());
         };
         bool any = false;
-        for (std::size_t row = 0; row < kInstallTable.size(); ++row) {
+        for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
             std::error_code error;
             if (!parser_.isSet(mods_))
                 ticked[row] = fs::is_directory(modFile(row, kConfigFileName).parent_path(), error);
@@ -207,7 +207,7 @@ private:
 
         const InstallResult result = InstallConfig(gameDir, ticked, text);
         QString written;
-        for (std::size_t row = 0; row < kInstallTable.size(); ++row) {
+        for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
             if (result.failure && result.failure->row == row) break;
             if (ticked[row])
                 written += QStringLiteral("wrote %1 and its exec line\n")

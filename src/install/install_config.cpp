@@ -44,9 +44,9 @@ fs::path modFileLocation(const fs::path& gameDir, std::string_view mod, std::str
 InstallResult InstallConfig(const fs::path& gameDir, const TickedRows& ticked,
                             std::string_view text) {
     const std::optional<fs::path> prefix = winePrefix();
-    for (std::size_t row = 0; row < kInstallTable.size(); ++row) {
+    for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
         if (!ticked[row]) continue;
-        const std::string_view mod = kInstallTable[row].modDirectory;
+        const std::string_view mod = kInstallMods[row];
 
         const fs::path config = modFileLocation(gameDir, mod, kConfigFileName, prefix);
         // The mod directory is never created: a missing one fails here, which is how a mod
@@ -55,7 +55,7 @@ InstallResult InstallConfig(const fs::path& gameDir, const TickedRows& ticked,
             return {InstallFailure{row, InstallStep::WriteConfig, config, error}};
 
         const fs::path autoexec = modFileLocation(gameDir, mod, kAutoexecFileName, prefix);
-        if (std::error_code error = appendLine(autoexec, kExecLine))
+        if (std::error_code error = appendLine(autoexec, execLine()))
             return {InstallFailure{row, InstallStep::AppendExec, autoexec, error}};
     }
     return {};

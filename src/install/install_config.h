@@ -18,7 +18,7 @@ enum class InstallStep {
 };
 
 struct InstallFailure {
-    std::size_t row;  // index into kInstallTable
+    std::size_t row;  // index into kInstallMods
     InstallStep step;
     std::filesystem::path path;
     std::error_code error;  // error.message() is the system's reason

@@ -1,37 +1,33 @@
 #pragma once
-// The games and mods the config can be installed to, one row per check box of the install
-// window (which holds their captions), in install order: the reading order of the window's two
-// columns of check boxes, the left column from top to bottom, then the right one.
+// The mods the config can be installed to, by their directory under the game directory, in
+// install order: the reading order of the install window's two columns of check boxes, the
+// left column from top to bottom, then the right one.
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kestro {
 
-struct InstallRow {
-    std::string_view modDirectory;  // the mod's directory under the game directory
-};
+inline constexpr std::array<std::string_view, 8> kInstallMods{
+    "action", "cstrike", "dod", "dmc", "firearms", "frontline", "valve", "tfc"};
 
-inline constexpr std::size_t kInstallRowCount = 8;
+// One flag per mod of kInstallMods, in install order.
+using TickedRows = std::array<bool, kInstallMods.size()>;
 
-inline constexpr std::array<InstallRow, kInstallRowCount> kInstallTable{{
-    {"action"},     // Action Half-Life
-    {"cstrike"},    // Counter-Strike
-    {"dod"},        // Day of Defeat
-    {"dmc"},        // Deathmatch Classic
-    {"firearms"},   // Firearms
-    {"frontline"},  // Frontline Force
-    {"valve"},      // Regular Half-Life
-    {"tfc"},        // Team Fortress Classic
-}};
-
-// One flag per row of kInstallTable, in install order.
-using TickedRows = std::array<bool, kInstallRowCount>;
+// The place of `mod` in kInstallMods; a name that is not there does not compile.
+consteval std::size_t installRow(std::string_view mod) {
+    for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
+        if (kInstallMods[row] == mod) return row;
+    }
+    throw "not a mod of the install table";
+}
 
 inline constexpr std::string_view kConfigFileName = "kestro.cfg";
 inline constexpr std::string_view kAutoexecFileName = "autoexec.cfg";
+
 // The line that makes the game run the config at start; written with a CR LF ending.
-inline constexpr std::string_view kExecLine = "exec kestro.cfg";
+inline std::string execLine() { return "exec " + std::string(kConfigFileName); }
 
 }  // namespace kestro

@@ -13,6 +13,7 @@
 #include "forms/common/twips.h"
 #include "forms/common/window_style.h"
 #include "install/game_directory.h"
+#include "install/game_search.h"
 #include "install/install_config.h"
 #include "install_input.h"
 
@@ -28,11 +29,11 @@ namespace {
 
 using K = ElementKind;
 constexpr Emphasis kBold = Emphasis::Bold;
-constexpr std::size_t kNoMod = kInstallRowCount;
+constexpr std::size_t kNoMod = kInstallMods.size();
 
 struct InstallElement {
     ElementSpec element;
-    std::size_t mod = kNoMod;  // a mod's check box: its row of kInstallTable
+    std::size_t mod = kNoMod;  // a mod's check box: its row of kInstallMods
     bool tickedAtOpen = false;
 };
 
@@ -47,16 +48,24 @@ const InstallElement kElements[]{
       "Select the games to have config installed to.", kBold}},
     {{"cmdSave", K::Button, "", {2580, 2040, 1095, 375}, "Install"}},
     {{"cmdCancel", K::Button, "", {2580, 2520, 1095, 375}, "Cancel"}},
-    {{"txtFileName", K::TextField, "", {240, 420, 2835, 315}, "C:\\Sierra\\Half-Life"}},
-    {{"chkCStrike", K::CheckBox, "", {300, 1680, 1755, 255}, "Counter-Strike"}, 1},
-    {{"chkDoD", K::CheckBox, "", {300, 1980, 1755, 255}, "Day of Defeat"}, 2},
-    {{"chkFirearms", K::CheckBox, "", {300, 2580, 1755, 255}, "Firearms"}, 4},
-    {{"chkAction", K::CheckBox, "", {300, 1380, 1755, 255}, "Action Half-Life"}, 0},
-    {{"chkTFC", K::CheckBox, "", {2220, 1680, 1875, 255}, "Team Fortress Classic"}, 7, true},
-    {{"chkValve", K::CheckBox, "", {2220, 1380, 1875, 255}, "Regular Half-Life"}, 6, true},
+    {{"txtFileName", K::TextField, "", {240, 420, 2835, 315}, kDefaultGameDirectory.data()}},
+    {{"chkCStrike", K::CheckBox, "", {300, 1680, 1755, 255}, "Counter-Strike"},
+     installRow("cstrike")},
+    {{"chkDoD", K::CheckBox, "", {300, 1980, 1755, 255}, "Day of Defeat"},
+     installRow("dod")},
+    {{"chkFirearms", K::CheckBox, "", {300, 2580, 1755, 255}, "Firearms"},
+     installRow("firearms")},
+    {{"chkAction", K::CheckBox, "", {300, 1380, 1755, 255}, "Action Half-Life"},
+     installRow("action")},
+    {{"chkTFC", K::CheckBox, "", {2220, 1680, 1875, 255}, "Team Fortress Classic"},
+     installRow("tfc"), true},
+    {{"chkValve", K::CheckBox, "", {2220, 1380, 1875, 255}, "Regular Half-Life"},
+     installRow("valve"), true},
     {{"cmdBrowse", K::Button, "", {3180, 420, 915, 315}, "Browse"}},
-    {{"chkDMC", K::CheckBox, "", {300, 2280, 1755, 255}, "Deathmatch Classic"}, 3, true},
-    {{"chkFLF", K::CheckBox, "", {300, 2880, 1755, 255}, "Frontline Force"}, 5},
+    {{"chkDMC", K::CheckBox, "", {300, 2280, 1755, 255}, "Deathmatch Classic"},
+     installRow("dmc"), true},
+    {{"chkFLF", K::CheckBox, "", {300, 2880, 1755, 255}, "Frontline Force"},
+     installRow("frontline")},
 };
 
 }  // namespace

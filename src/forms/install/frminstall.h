@@ -36,7 +36,7 @@ private:
 
     std::function<std::optional<QString>()> resultText_;
     QLineEdit* txtFileName_ = nullptr;
-    QList<std::pair<QCheckBox*, std::size_t>> modBoxes_;  // with their row of kInstallTable
+    QList<std::pair<QCheckBox*, std::size_t>> modBoxes_;  // with their row of kInstallMods
 };
 
 // The messages of "Install".
