@@ -80,7 +80,8 @@ std::optional<std::string> folderKey(const fs::path& folder) {
     std::string key = fs::canonical(folder, error).generic_string();
     if (error) return std::nullopt;
 #ifdef _WIN32
-    for (char& c : key) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
 #endif
     return key;
 }
