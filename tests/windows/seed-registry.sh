@@ -15,3 +15,8 @@ reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
     /d 'C:\kestro-test\sysinfo.exe' /f
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools Location' /v MSINFO /t REG_SZ \
     /d 'C:\kestro-test\msinfo' /f
+
+# Steam as the install window's game search reads it: the game's own record names a folder
+# without the game, Steam's folder lists a second library where the game is.
+reg add 'HKCU\Software\Valve\Steam' /v SteamPath /t REG_SZ /d 'c:/kestro-steam' /f
+reg add 'HKCU\Software\Valve\Steam' /v ModInstallPath /t REG_SZ /d 'C:\kestro-steam\no-game' /f

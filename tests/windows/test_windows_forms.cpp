@@ -87,6 +87,27 @@ private slots:
         QCOMPARE(written.readAll(), QByteArray("fps_max 72\r\n\r\n"));
     }
 
+    // seed-registry.sh names Steam's folder C:\kestro-steam; its list names a second library.
+    void installWindowOpensOnTheSteamLibrary() {
+        QDir c(QStringLiteral("C:/"));
+        QVERIFY(c.mkpath("kestro-steam/config") && c.mkpath("kestro-steam/no-game") &&
+                c.mkpath("kestro-library/steamapps/common/Half-Life/valve"));
+        QFile vdf(QStringLiteral("C:/kestro-steam/config/libraryfolders.vdf"));
+        QVERIFY(vdf.open(QIODevice::WriteOnly) &&
+                vdf.write("\"libraryfolders\"\r\n{\r\n\t\"0\"\r\n\t{\r\n\t\t\"path\"\t\t"
+                          "\"c:\\\\kestro-steam\"\r\n\t}\r\n\t\"1\"\r\n\t{\r\n\t\t\"path\"\t\t"
+                          "\"C:\\\\KESTRO-library\"\r\n\t}\r\n}\r\n") > 0);
+        vdf.close();
+        std::unique_ptr<frmStart> main(showWindow(new frmStart));
+        click(el(main.get(), "cmdGenerate"));
+        click(el(main.get(), "cmdInstall"));
+        auto* install = SingleWindow<frmInstall>::current();
+        const QString shown = el<QLineEdit>(install, "txtFileName")->text();
+        QDir(QStringLiteral("C:/kestro-library")).removeRecursively();
+        QDir(QStringLiteral("C:/kestro-steam")).removeRecursively();
+        QCOMPARE(shown, QStringLiteral("C:\\KESTRO-library\\steamapps\\common\\Half-Life"));
+    }
+
     // seed-registry.sh names C:\kestro-test\sysinfo.exe as the system-information program.
     void sysInfoStartsTheRegisteredProgram() {
         const QString program = QStringLiteral("C:/kestro-test/sysinfo.exe");
