@@ -68,7 +68,17 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
     const fs::path root =
         fs::temp_directory_path() / ("kestro-game-search-" + std::to_string(std::random_device{}()));
     const std::string steam = ".local/share/Steam/";
+    Case everySteam{"every Steam folder in order", {}, {}, {}, {"", "~/xdg", "~/sd", ""}};
+    for (const std::string folder : {"sd", ".steam/steam", ".steam/root", "xdg/Steam",
+                                     ".steam/debian-installation",
+                                     ".var/app/com.valvesoftware.Steam/.local/share/Steam",
+                                     ".var/app/com.valvesoftware.Steam/data/Steam",
+                                     "snap/steam/common/.local/share/Steam"}) {
+        everySteam.tree.push_back(folder + "/" + kHL + "valve/");
+        everySteam.found.push_back("~/" + folder + "/" + kHL.substr(0, 26) + "\tSteam library");
+    }
     const Case cases[] = {
+        everySteam,
         {"none found", {"Sierra/Half-Life/valve/", ".steam/", ".wine/"}, {}, {}},
         {"start value in the Wine prefix",
          {".wine/drive_c/Sierra/Half-Life/VALVE/", ".wine/dosdevices/c:->../drive_c"}, {},
@@ -78,14 +88,15 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
           {"HKLM\\SOFTWARE\\Valve\\Half-Life\\InstallPath", "~/hl"}},
          {"~/hl\tretail install"}},
         {"SteamPath before InstallPath and retail, duplicates once",
-         {"s/" + kHL + "valve/", "t/" + kHL + "valve/", "r/valve/"},
+         {"s/" + kHL + "valve/", "t/" + kHL + "valve/", "u/" + kHL + "valve/", "r/valve/"},
          {{"HKCU\\Software\\Valve\\Steam\\ModInstallPath", "~/t/" + kHL},
           {"HKCU\\Software\\Valve\\Steam\\SteamPath", "~/s"},
           {"HKLM\\SOFTWARE\\WOW6432Node\\Valve\\Steam\\InstallPath", "~/t"},
+          {"HKLM\\SOFTWARE\\Valve\\Steam\\InstallPath", "~/u"},
           {"HKLM\\SOFTWARE\\Valve\\Half-Life\\InstallPath", "~/s/" + kHL},
           {"HKLM\\SOFTWARE\\WOW6432Node\\Valve\\Half-Life\\InstallPath", "~/r"}},
          {"~/t/" + kHL + "\tSteam (ModInstallPath)", "~/s/" + kHL.substr(0, 26) + "\tSteam library",
-          "~/r\tretail install"}},
+          "~/u/" + kHL.substr(0, 26) + "\tSteam library", "~/r\tretail install"}},
         {"old list, stale library, letter case, a link to the same Steam",
          {steam + "steamapps/libraryfolders.vdf=" + kOldVdf, "lib2/SteamApps/Common/Half-Life/Valve/",
           "lib1/" + kHL + "valve/", ".steam/steam->../" + steam},
