@@ -8,7 +8,8 @@
 
 #include "config/golden_texts.h"
 
-const QByteArray hl = "~/.local/share/Steam/steamapps/common/Half-Life";  // the game found
+// The game found, in the Steam of $XDG_DATA_HOME, "~/data".
+const QByteArray hl = "~/data/Steam/steamapps/common/Half-Life";
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -76,11 +77,12 @@ private slots:
         const QString home = home_.path(), game = QString(hl).replace("~", home);
         QVERIFY(QDir().mkpath(game + "/valve") && QDir().mkpath(game + "/tfc"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME",
-                                 "STEAM_DIR", "WINEPREFIX"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "STEAM_DIR", "WINEPREFIX"})
             environment.remove(QString::fromLatin1(name));
         const bool empty = arguments.first() == "@empty";
         environment.insert("HOME", empty ? home + "/empty" : home);
+        environment.insert("XDG_DATA_HOME", environment.value("HOME") + "/data");
         QProcess process;
         process.setProcessEnvironment(environment);
         if (arguments.last() == "/dev/full") process.setStandardOutputFile(arguments.takeLast());
