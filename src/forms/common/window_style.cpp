@@ -7,6 +7,10 @@
 
 #include "form_builder.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace kestro {
 
 namespace {
@@ -18,6 +22,21 @@ constexpr Qt::WindowFlags kFixedFrame = Qt::MSWindowsFixedSizeDialogHint;
 void fixClientSize(QWidget* window, const QSize& clientSize) {
     window->setFixedSize(clientSize);
     window->setFont(formFont());
+}
+
+// On Windows every top-level window without an owner has a task-bar button. The fixed
+// dialogs get an owner that is never shown, one for the whole program: that keeps them off the
+// task bar without tying them to the main window, with which an owned window would close and
+// be minimised. (A Qt transient parent would set the same owner, but would also take the
+// dialogs out of "the program ends with its last window".)
+void ownByHiddenWindow([[maybe_unused]] QWidget* window) {
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() != QLatin1String("windows")) return;
+    static const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWLP_HWNDPARENT,
+                      reinterpret_cast<LONG_PTR>(owner));
+#endif
 }
 
 }  // namespace
@@ -33,6 +52,7 @@ void useFixedDialogBorder(QWidget* window, const QSize& clientSize) {
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | kFixedFrame);
     fixClientSize(window, clientSize);
+    ownByHiddenWindow(window);
 }
 
 namespace {
