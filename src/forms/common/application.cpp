@@ -17,14 +17,11 @@ namespace {
 
 // What Qt says while the application object connects to the display: passed on once it has
 // connected, dropped for the one line that says why the program cannot start when it has not.
-QStringList& heldMessages() {
-    static QStringList held;
-    return held;
-}
+QStringList* heldMessages = nullptr;
 
 void holdOrRefuse(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
-        heldMessages() << qFormatLogMessage(type, context, message);
+        heldMessages->append(qFormatLogMessage(type, context, message));
         return;
     }
     std::fputs("kestro: cannot open its window without a display; "
@@ -36,10 +33,13 @@ void holdOrRefuse(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv) {
+    QStringList held;
+    heldMessages = &held;
     const QtMessageHandler previous = qInstallMessageHandler(holdOrRefuse);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
-    for (const QString& message : std::exchange(heldMessages(), {}))
+    heldMessages = nullptr;
+    for (const QString& message : std::as_const(held))
         std::fprintf(stderr, "%s\n", qPrintable(message));
     return application;
 }
