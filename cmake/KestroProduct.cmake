@@ -1,5 +1,6 @@
 # Facts about the product that several places show, all made from project(VERSION ...):
-# src/config/product.h for the program, resources/kestro.rc for the Windows version block.
+# src/config/product.h for the program, resources/kestro.rc for the Windows version block and
+# the application manifest it embeds.
 
 # "1.00": the minor version in two digits, as the program has always written it.
 string(LENGTH "${PROJECT_VERSION_MINOR}" _kestro_minor_digits)
@@ -17,3 +18,5 @@ configure_file("${PROJECT_SOURCE_DIR}/src/config/product.h.in"
                "${KESTRO_GENERATED_DIR}/config/product.h" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/resources/kestro.rc.in"
                "${KESTRO_GENERATED_DIR}/kestro.rc" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/resources/kestro.manifest.in"
+               "${KESTRO_GENERATED_DIR}/kestro.manifest" @ONLY)

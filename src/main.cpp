@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include <memory>
 #include <optional>
 
 #include "cli/command_line.h"
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
         return *status;
     }
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> application = kestro::connectToDisplay(argc, argv);
     kestro::setUpApplication();
 
     // Closing the main window by its close box closes it alone; the program ends with its

@@ -3,8 +3,8 @@
 # root, lists it, and checks that it holds the program, the desktop entry, the icon, the
 # AppStream metadata, the copyright file, the changelog and the manual page, that these
 # validate, that the package's dependencies are real packages and that lintian finds nothing
-# in it. Also compiles the Windows version block with the cross resource compiler and reads
-# it back.
+# in it. Also checks the pictures, and compiles the Windows resources (version block, icon,
+# application manifest) with the cross resource compiler and reads them back.
 # Usage: tools/desktop-check.sh [BUILD_DIR]   (after the build; `make desktop-check` does both)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -84,7 +84,17 @@ echo "== AppStream metadata"
 appstreamcli validate-tree --no-net --strict --override=url-not-secure=pedantic "$root" \
   || fail "appstreamcli validate-tree"
 
-echo "== Windows version block"
+echo "== pictures"
+# The windows' pictures are baseline JFIF JPEGs in colour.
+for picture in resources/logo.jpg resources/logo-mirrored.jpg resources/screenie.jpg; do
+  file --brief "$picture" | grep -qE '^JPEG image data, JFIF standard .*, baseline, .*, components 3$' \
+    || fail "$picture is not a baseline JFIF JPEG with three components"
+done
+echo "baseline JPEGs"
+
+echo "== Windows resources"
+# What the Windows build embeds in kestro.exe: the same file compiled by the same compiler,
+# read back.
 rc="$build/generated/kestro.rc"  # made from resources/kestro.rc.in by CMake
 x86_64-w64-mingw32-windres --include-dir resources --input "$rc" --output "$scratch/kestro.res" --output-format res \
   || fail "windres could not compile $rc"
@@ -93,6 +103,17 @@ for value in '"ProductName", "Kestro v1.0"' '"FileVersion", "1.00"' '"ProductVer
              '"InternalName", "kestro"' '"FileDescription", "Supports Half-Live v1.1.0.7"'; do
   grep -qF "VALUE $value" "$scratch/readback.rc" || fail "the version block lacks $value"
 done
-echo "compiles and reads back with its five values"
+# The icon: 16, 32 and 48 pixels square, each in 32 bits a pixel (with alpha).
+icons=$(grep -oE '"(\\[0-7]{3}){4}", 1, 32,' "$scratch/readback.rc" | cut -c2-9 | tr '\n' ' ')
+[ "$icons" = '\020\020 \040\040 \060\060 ' ] || fail "the icon does not hold 16, 32 and 48 pixels in 32 bits"
+# The application manifest: run as the user, on Windows 10 and 11, aware of each monitor's
+# scale, with the common controls 6.
+for fact in 'level=""asInvoker""' 'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""' \
+            '>PerMonitorV2</dpiAwareness>' \
+            'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""'; do
+  sed -n '/^1 24 \/\* RT_MANIFEST/,/^END/p' "$scratch/readback.rc" | grep -qF "$fact" \
+    || fail "the application manifest lacks $fact"
+done
+echo "compiles and reads back with its five version values, the icon's three sizes and the manifest"
 
 echo "desktop-check: passed"

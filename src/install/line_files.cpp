@@ -51,6 +51,15 @@ bool refusedByFolder(std::error_code error) {
            error == std::errc::read_only_file_system;
 }
 
+// Empties an open file and writes the line into it. A failure after the file was emptied
+// leaves it empty or cut short.
+std::error_code rewrite(File& file, std::string_view text) {
+    if (std::error_code error = file.truncate()) return error;
+    if (std::error_code error = file.write(lineOf(text))) return error;
+    if (std::error_code error = file.flush()) return error;
+    return file.close();
+}
+
 // Rewrites `target` itself: for a folder that takes no new file but holds one we may write.
 // `refusal` is what the folder said, reported when the file cannot be opened either. Unlike a
 // replacement, a failure after the file was emptied leaves it empty or cut short.
@@ -58,10 +67,7 @@ std::error_code rewriteInPlace(const fs::path& target, std::error_code refusal,
                                std::string_view text) {
     File file;
     if (file.open(target, OpenFor::WritingExisting)) return refusal;
-    if (std::error_code error = file.truncate()) return error;
-    if (std::error_code error = file.write(lineOf(text))) return error;
-    if (std::error_code error = file.flush()) return error;
-    return file.close();
+    return rewrite(file, text);
 }
 
 // Writes the new contents beside `target` and renames them over it, giving them the owner,
@@ -112,6 +118,9 @@ std::error_code writeLineReplacing(const fs::path& file, std::string_view text) 
 
     // A device or a pipe has no contents to replace: the line goes straight to it.
     if (!existing.isRegular()) return writeLine(existing, text);
+    // A file with more names than one: a new file would take only this name, and the others
+    // would keep the old text.
+    if (existing.hasOtherNames()) return rewrite(existing, text);
     const std::optional<File::Attributes> attributes = existing.attributes();
     existing = File{};
 

@@ -12,8 +12,9 @@ namespace kestro {
 // through a link) is replaced as a whole: the bytes go to a new file beside it, which takes
 // the old one's owner, group and permissions (as far as this process may set them) and then
 // its place, so a failed write never leaves a half-written file and the new file is removed
-// again. Where the folder takes no new file (or lets none replace the old one), a file that
-// may be written is emptied and written in place instead. An existing file that may not be
+// again. Where the folder takes no new file (or lets none replace the old one), and where the
+// file has other names (hard links) that must see the new text too, a file that may be
+// written is emptied and written in place instead. An existing file that may not be
 // opened for writing is a failure, as is a missing directory; no directory is created.
 // Anything that is not a regular file (a device, a pipe) is written in place.
 std::error_code writeLineReplacing(const std::filesystem::path& file, std::string_view text);

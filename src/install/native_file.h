@@ -37,6 +37,8 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     // Whether this is a regular file (not a directory, device or pipe).
     bool isRegular() const;
+    // Whether the file has more than one name (hard links to it).
+    bool hasOtherNames() const;
     // The last byte of a regular, readable, non-empty file; nothing otherwise.
     std::optional<char> lastByte() const;
     // Empties the file.

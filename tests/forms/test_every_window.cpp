@@ -2,12 +2,10 @@
 // of each element (kind, place, text, items, state, help, the Tab walk) and a picture rendered
 // offscreen. KESTRO_UPDATE_REFERENCES=1 writes the references anew into tests/forms/reference;
 // review the difference before committing it. A failing picture leaves <window>-actual.png.
-// Also: the shipped pictures.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -15,7 +13,6 @@
 #include "forms/about/frmabout.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/common/application.h"
-#include "forms/common/pictures.h"
 #include "forms/egg/frmegg.h"
 #include "forms/install/frminstall.h"
 #include "forms/preset/frmpreset.h"
@@ -155,28 +152,6 @@ private slots:
     }
     void about() { compare(std::make_unique<frmAbout>().get()); }
     void picture() { compare(std::make_unique<frmEgg>().get()); }
-
-    // The JPEGs are baseline JFIF with three components (the windows' pictures show their
-    // contents); kestro.ico holds the three icon sizes, with alpha.
-    void shippedPictures() {
-        pictures::load();
-        for (const char* path : {pictures::kLogo, pictures::kLogoMirrored, pictures::kScreenshot}) {
-            QFile file(QString::fromLatin1(path));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray d = file.readAll();
-            QVERIFY(d.startsWith("\xFF\xD8\xFF\xE0") && d.mid(6, 5) == QByteArray("JFIF\0", 5) &&
-                    d.contains(QByteArray("\xFF\xC0\0\x11\x08", 5)) && !d.contains("\xFF\xC2"));
-        }
-#ifndef Q_OS_WIN  // no ico reader in the Windows kit: test_windows_forms reads kestro.exe's icon
-        QImageReader ico(QStringLiteral(KESTRO_RESOURCES_DIR "/kestro.ico"), "ico");
-        QList<QSize> sizes;
-        for (int i = 0; i < ico.imageCount() && ico.jumpToImage(i); ++i) {
-            const QImage image = ico.read();
-            sizes << (image.hasAlphaChannel() ? image.size() : QSize());
-        }
-        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
-#endif
-    }
 };
 
 QTEST_MAIN(EveryWindowTest)

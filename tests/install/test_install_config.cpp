@@ -103,9 +103,12 @@ TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
 // Each ticked row installs into its own mod directory, and nothing when none is ticked.
 // kestro.cfg gets the text byte for byte and CR LF in place of what it held; autoexec.cfg is
 // created or keeps its lines, its last line ended first, and gets one exec line per install.
+// A kestro.cfg with a second name (a hard link) is written under both.
 TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
     for (std::string_view name : kMods) mod(name);
     writeBytes(game_ / "dmc/kestro.cfg", "a much longer old config that must vanish\r\n");
+    writeBytes(game_ / "valve/kestro.cfg", "a much longer old config that must vanish\r\n");
+    fs::create_hard_link(game_ / "valve/kestro.cfg", game_ / "valve.cfg");
     constexpr TickedRows all{true, true, true, true, true, true, true, true};
     // autoexec.cfg before the install, nullptr: as the row before left it
     struct Case { TickedRows ticked; std::string text; const char* autoexecBefore;
@@ -123,7 +126,8 @@ TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
         ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text).succeeded());
         EXPECT_EQ(tree(game_ / "dmc"), (Tree{{"autoexec.cfg", c.autoexec}, {"kestro.cfg", c.config}}));
     }
-    EXPECT_EQ(tree(game_).size(), 8 * 3u);
+    EXPECT_EQ(tree(game_).size(), 8 * 3u + 1);
+    EXPECT_EQ(readBytes(game_ / "valve.cfg"), "x\r\n");
 #ifndef _WIN32
     // New files are made as any file the user makes: readable and writable as the umask allows.
     const mode_t mask = ::umask(022);

@@ -91,6 +91,12 @@ QWidget* createElement(const ElementSpec& row, QWidget* container, QButtonGroup*
         auto* button = new QRadioButton(caption, container);
         if (options == nullptr) options = new QButtonGroup(container->window());
         options->addButton(button);
+        // The group is one Tab stop, its selected button, as everywhere else; the arrows move
+        // the selection. Only the selected button takes the focus by Tab, from either side.
+        button->setFocusPolicy(Qt::ClickFocus);
+        QObject::connect(button, &QRadioButton::toggled, button, [button](bool selected) {
+            button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        });
         return button;
     }
     case ElementKind::List: {

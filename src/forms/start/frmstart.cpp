@@ -25,11 +25,14 @@ namespace {
 QString toDisplayLineBreaks(const QString& crlfText) {
     return QString(crlfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-// The document as typed: its paragraphs end in CR LF, every other character (a no-break
-// space, a line separator) stays what it is; toPlainText() would turn those into spaces and
-// line breaks.
+// The document as typed: every line break it shows becomes CR LF, be it a paragraph end
+// (Enter, a pasted line break) or a line separator (Shift+Enter); every other character (a
+// no-break space) stays what it is, where toPlainText() would turn it into a space.
 QString typedText(const QPlainTextEdit* box) {
-    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    QString text = box->document()->toRawText();
+    for (const QChar lineBreak : {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+        text.replace(lineBreak, QStringLiteral("\r\n"));
+    return text;
 }
 
 // Each kind of option control turns into its member's type and back.
