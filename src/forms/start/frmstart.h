@@ -26,16 +26,12 @@ public:
 
     // A consistent snapshot of the option values, as the generator reads them.
     OptionSet optionSet() const;
-    // Shows `options` in the controls and enables the groups that follow from them. Nothing
-    // runs for what changes here: the rules have already been applied to `options`.
-    void showOptions(const OptionSet& options);
     // Writes the preset into the controls, as the presets window's buttons do.
     void showPreset(Preset preset);
 
     // The result box's text with every line break as carriage return + line feed, as it is
     // shown and installed.
     QString resultText() const;
-    void setResultText(const QString& crlfText);
 
 public slots:
     void cmdGenerate_Click();
@@ -51,6 +47,10 @@ private:
     };
 
     void Form_Initialize();
+    // Shows `options` in the controls and enables the groups that follow from them. Nothing
+    // runs for what changes here: the rules have already been applied to `options`.
+    void showOptions(const OptionSet& options);
+    void setResultText(const QString& crlfText);
     void bindOptionControls(const Elements& elements);
     void connectHandlers(const Elements& elements);
     // A check box or option button changed by the user: its rule runs on the option set.
