@@ -70,7 +70,7 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
 #ifdef _WIN32  // the real registry's rows
         const auto registry = makePlatformSettingsStore();
         const char* key = row.stored ? "SOFTWARE\\KestroTest" : "SOFTWARE\\KestroNoKey";
-        if (row.registry) EXPECT_EQ(read(*registry, key, row.registry, row.before), row.read);
+        if (row.registry) { EXPECT_EQ(read(*registry, key, row.registry, row.before), row.read); }
 #endif
         const auto answer = [&row](Odd refused, bool yes) {  // the file test's or the start's
             return row.odd == SystemErrors ? throw std::exception() : row.odd != refused && yes;
