@@ -56,6 +56,26 @@ private slots:
         QVERIFY(w_.isNull() && messages_.shown.isEmpty() && QDir(game_->filePath("valve")).isEmpty());
     }
 
+    // Each box installs into its own mod folder and no other.
+    void eachBoxInstallsIntoItsOwnModFolder() {
+        for (const auto& [box, dir] :
+             {std::pair{"chkAction", "action"}, {"chkCStrike", "cstrike"}, {"chkDoD", "dod"},
+              {"chkDMC", "dmc"}, {"chkFLF", "frontline"}, {"chkValve", "valve"}, {"chkTFC", "tfc"},
+              {"chkFirearms", "firearms"}}) {
+            cleanup();
+            init();
+            mods({"action", "cstrike", "dod", "dmc", "frontline", "valve", "tfc", "firearms"});
+            for (QCheckBox* each : w_->findChildren<QCheckBox*>())
+                each->setChecked(each->objectName() == QLatin1String(box));
+            click(el("cmdSave"));
+            QStringList written;
+            const QDir game(game_->path());
+            for (const QString& mod : game.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                if (QFile::exists(game_->filePath(mod + "/kestro.cfg"))) written << mod;
+            QCOMPARE(written, QStringList{dir});
+        }
+    }
+
     // A failure says so and leaves the window as it was; once the mods are there, "Install"
     // writes, says so and closes the window after the message.
     void failureKeepsTheWindowOpenAndSuccessClosesIt() {
