@@ -43,7 +43,7 @@ int hexDigitValue(char c) {
 // number when `digits` are hexadecimal digits (KeyValueError when it does not fit 32 bits),
 // else that text itself ("&h" alone included).
 std::string shownAsNumber(const std::string& digits) {
-    const std::string text = "&h" + digits;
+    std::string text = "&h" + digits;
     if (digits.empty()) return text;
     std::uint64_t number = 0;
     for (const char c : digits) {
