@@ -48,7 +48,8 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         {"number", V{4, "\x03\x02\x01\x00"s}, "", "1291", "291", None, "Number"},
         // 256: 00 01 00, a digit per byte without leading zeros: "&h010".
         {"number, digits without leading zeros", V{4, "\x00\x01\x00\x00"s}, "", "116", "16"},
-        {"number after the value", V{4, "\x03\x02\x01\x00"s}, "f", "161731", "291"},
+        // 10 A1 (00 cut), last byte first: "A110"; after "f": &hfA110.
+        {"number with letters, after the value", V{4, "\x10\xA1\x00"s}, "f", "11024272", "41232"},
         {"number beyond 32 bits", V{4, std::string(5, '\xFF')}, "", "!", ""},
         {"unknown type", V{3, "AB" + z}, "kept", "1kept", "", None, "Binary"},
         {"missing key", std::nullopt, "old", "0", msinfo, None, "Text"},
