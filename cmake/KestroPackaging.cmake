@@ -3,9 +3,6 @@
 
 include(GNUInstallDirs)
 
-# The id that ties the desktop entry, the icon and the AppStream metadata together.
-set(KESTRO_APP_ID org.example.kestro)
-
 if(WIN32)
   # On Windows a portable zip takes the place of the desktop files and the Debian package.
   include("${CMAKE_CURRENT_LIST_DIR}/KestroWindowsPackage.cmake")

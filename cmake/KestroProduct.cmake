@@ -12,6 +12,9 @@ endif()
 # "Kestro v1.0": the main window's caption and the name in the config header.
 set(KESTRO_TITLE "Kestro v${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 set(KESTRO_WEB_ADDRESS "http://kestro.example.org/")
+# The id that ties the running program, the desktop entry, the icon and the AppStream metadata
+# together.
+set(KESTRO_APP_ID org.example.kestro)
 
 set(KESTRO_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/src/config/product.h.in"

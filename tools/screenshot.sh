@@ -6,15 +6,14 @@
 set -euo pipefail
 script=$(realpath "$0")
 cd "$(dirname "$script")/.."
+source tools/main-window.sh
 build=${1:-build}
 out=${2:-docs/screenshot-main.png}
-title='Kestro v1.0'
 
 if [ -z "${KESTRO_SCREENSHOT_DISPLAY:-}" ]; then
   [ -x "$build/src/kestro" ] || make --no-print-directory build BUILD="$build"
-  mkdir -p "$(dirname "$out")"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" env KESTRO_SCREENSHOT_DISPLAY=1 "$script" "$build" "$out"
 fi
+with_virtual_display KESTRO_SCREENSHOT_DISPLAY "$script" "$build" "$out"
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -31,17 +30,9 @@ xdotool mousemove 0 0
 env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" "$build/src/kestro" &
 pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" | head -n 1) \
-  || { echo "screenshot: no window called \"$title\" appeared" >&2; exit 1; }
+window=$(main_window_find 20) ||
+  { echo "screenshot: no window called \"$main_window_title\" appeared" >&2; exit 1; }
 sleep 1  # the first paint follows the mapping; give it time on a busy machine
-
-# import waits for a click forever if the window is gone: bound it.
-timeout 20 /usr/bin/import -window "$window" -define png:exclude-chunk=date,time "png:$out"
-echo "screenshot: $(/usr/bin/identify -format '%wx%h' "$out") pixels -> $out"
-
-# "Exit!" sits at 8880, 5760 twips (592, 384 pixels), 61 x 25 pixels.
-xdotool mousemove --window "$window" 620 396 click 1
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then echo "screenshot: the program did not end on \"Exit!\"" >&2; exit 1; fi
-wait "$pid" || { echo "screenshot: the program ended with status $?" >&2; exit 1; }
+main_window_capture screenshot "$window" "$out"
+main_window_exit screenshot "$window" "$pid" 5
 pid=

@@ -9,13 +9,9 @@ set -euo pipefail
 script=$(realpath "$0")
 zip=$(realpath "$1")
 out=${2:+$(realpath -m "$2")}
-title='Kestro v1.0'
 fail() { echo "windows-smoke: $*" >&2; exit 1; }
-
-if [ -z "${KESTRO_SMOKE_DISPLAY:-}" ]; then
-  exec timeout 900 xvfb-run -a -s "-screen 0 1024x768x24" env KESTRO_SMOKE_DISPLAY=1 \
-    "$script" "$zip" ${out:+"$out"}
-fi
+source "$(dirname "$script")/main-window.sh"
+with_virtual_display KESTRO_SMOKE_DISPLAY timeout 900 "$script" "$zip" ${out:+"$out"}
 
 source "$(dirname "$script")/wine-prefix.sh"
 wine_prefix_start
@@ -50,27 +46,18 @@ timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Lib
 xdotool mousemove 0 0  # no hover description in the picture
 timeout 300 wine kestro.exe &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" | head -n 1) ||
-  fail "no window called \"$title\" appeared"
+window=$(main_window_find 60) || fail "no window called \"$main_window_title\" appeared"
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')
-[ "$size" = 665x419 ] || fail "the main window is $size, not 665x419"
-echo "windows-smoke: \"$title\" appeared at $size"
+[ "$size" = "$main_window_size" ] || fail "the main window is $size, not $main_window_size"
+echo "windows-smoke: \"$main_window_title\" appeared at $size"
 # Wine's windows take input only a moment after they appear. The pointer leaves the window so
 # that no control shows a hover highlight.
 xdotool mousemove --window "$window" 10 10 mousemove 0 0
 sleep 2
-if [ -n "$out" ]; then
-  mkdir -p "$(dirname "$out")"
-  timeout 20 /usr/bin/import -window "$window" -define png:exclude-chunk=date,time "png:$out"
-  echo "windows-smoke: picture $(/usr/bin/identify -format '%wx%h' "$out") -> $out"
-fi
+[ -z "$out" ] || main_window_capture windows-smoke "$window" "$out"
 
-# Activate the window with a click on the empty description frame, then press "Exit!" (client
-# 592..653, 384..409).
+# Activate the window with a click on the empty description frame, then press "Exit!".
 xdotool mousemove --window "$window" 300 390 click 1
 sleep 1
-xdotool mousemove --window "$window" 622 396 click 1
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on \"Exit!\""
-wait "$pid" || fail "the program ended with status $?"
+main_window_exit windows-smoke "$window" "$pid" 20 || exit 1
 echo "windows-smoke: \"Exit!\" ended the program"

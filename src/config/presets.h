@@ -9,11 +9,8 @@ namespace kestro {
 // One per button of the presets window, in its order: cmdLow, cmdDefault, cmdHigh.
 enum class Preset { Low, Default, High };
 
-// Writes the preset's values into `options`, row by row. A check box whose value changes runs
-// its rule there and then, as a click would ("Enable Netgraph" switched on selects "Mode 3"
-// and "Right"). Nothing else is touched: the rendering option, "3Dfx", "Enable Z-Trick",
-// "Disable Cull", "Force MMX Calculations", "Disable Precache" and the connection speed keep
-// their values.
+// Writes the preset's values into `options` as clicks on their controls would, each check
+// box's rule included.
 void applyPreset(OptionSet& options, Preset preset);
 
 }  // namespace kestro

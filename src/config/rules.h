@@ -31,7 +31,7 @@ void selectRendering(OptionSet& options, bool openGL);
 // OpenGL group exactly in OpenGL mode, and the Netgraph rule and the presets enable the
 // Netgraph group exactly while "Enable Netgraph" is ticked.
 struct EnabledGroups {
-    bool openGL;    // "3Dfx", the "OpenGL Options" frame and the frame's 14 controls
+    bool openGL;    // "3Dfx" and the "OpenGL Options" frame with everything in it
     bool netGraph;  // "Mode", "Position" and their two lists
 
     bool operator==(const EnabledGroups&) const = default;

@@ -8,15 +8,11 @@
 
 namespace kestro {
 
-// Makes `file` hold exactly `text` followed by CR LF. A regular file (also one reached
-// through a link) is replaced as a whole: the bytes go to a new file beside it, which takes
-// the old one's owner, group and permissions (as far as this process may set them) and then
-// its place, so a failed write never leaves a half-written file and the new file is removed
-// again. Where the folder takes no new file (or lets none replace the old one), and where the
-// file has other names (hard links) that must see the new text too, a file that may be
-// written is emptied and written in place instead. An existing file that may not be
-// opened for writing is a failure, as is a missing directory; no directory is created.
-// Anything that is not a regular file (a device, a pipe) is written in place.
+// Makes `file` (or the file a link leads to) hold exactly `text` followed by CR LF, with the
+// owner, group and permissions it had as far as this process may keep them. A failure leaves
+// the old file whole, unless the folder lets no new file take its place, or the file has other
+// names (hard links) that must see the new text too: then it is written in place. A missing
+// directory is a failure: none is created.
 std::error_code writeLineReplacing(const std::filesystem::path& file, std::string_view text);
 
 // Appends `text` and CR LF to `file`, creating it when missing. When the file's last byte is

@@ -39,19 +39,23 @@ int hexDigitValue(char c) {
     return -1;
 }
 
-}  // namespace
-
-std::string generalFormat(const std::string& text) {
-    if (text.size() < 3 || text[0] != '&' || (text[1] != 'h' && text[1] != 'H')) return text;
+// What the program shows for the text "&h" + `digits`: the decimal value of the hexadecimal
+// number when `digits` are hexadecimal digits (KeyValueError when it does not fit 32 bits),
+// else that text itself ("&h" alone included).
+std::string shownAsNumber(const std::string& digits) {
+    std::string text = "&h" + digits;
+    if (digits.empty()) return text;
     std::uint64_t number = 0;
-    for (std::size_t i = 2; i < text.size(); ++i) {
-        const int digit = hexDigitValue(text[i]);
+    for (const char c : digits) {
+        const int digit = hexDigitValue(c);
         if (digit < 0) return text;
         number = number * 16 + static_cast<std::uint64_t>(digit);
         if (number > 0xFFFFFFFFu) throw KeyValueError("number value does not fit 32 bits");
     }
     return std::to_string(number);
 }
+
+}  // namespace
 
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
@@ -83,7 +87,7 @@ bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& Key
     case kNumberValue:
         for (auto byte = data.rbegin(); byte != data.rend(); ++byte)
             KeyVal += hexDigits(static_cast<unsigned char>(*byte));
-        KeyVal = generalFormat("&h" + KeyVal);
+        KeyVal = shownAsNumber(KeyVal);
         break;
     default:
         break;  // a type the program does not read leaves the value as it was

@@ -24,19 +24,13 @@ inline constexpr std::uint32_t kValueBufferSize = 1024;
 // read. Otherwise returns true with `KeyVal` set by the value's type:
 // - text: the data, without its terminating zero;
 // - number: the hexadecimal digits of the data's bytes, last byte first and each without a
-//   leading zero, appended to `KeyVal`, and the whole read back as "&h" + `KeyVal` by
-//   generalFormat (the bytes 03 02 01 00 are cut to 03 02 01 and give "&h123",
-//   that is "291");
+//   leading zero, appended to `KeyVal`, and the whole read back as the hexadecimal number
+//   "&h" + `KeyVal` in decimal (the bytes 03 02 01 00 are cut to 03 02 01 and give "&h123",
+//   that is "291"; a `KeyVal` that is no such number stays "&h" + `KeyVal`);
 // - any other type: `KeyVal` unchanged.
-// Throws KeyValueError for a value of size 0, after closing the key.
+// Throws KeyValueError, after closing the key, for a value of size 0 or a number that does not
+// fit 32 bits.
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
-
-// What the program makes of a text when it shows it without a format: "&h" (or "&H") followed
-// by one or more hexadecimal digits is a hexadecimal number and becomes its decimal digits,
-// read as an unsigned 32-bit number ("&hFF" -> "255", "&h0" -> "0"); a number that does not
-// fit 32 bits throws KeyValueError. Any other text is returned unchanged ("&h" alone stays
-// "&h").
-std::string generalFormat(const std::string& text);
 
 }  // namespace kestro

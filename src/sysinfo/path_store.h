@@ -33,10 +33,10 @@ public:
                             std::span<char> buffer, std::uint32_t& size) override;
     std::int32_t closeKey(StoreKey key) override;
 
+private:
     // The full path of the first listed program found as an executable file; empty if none.
     std::string findProgram() const;
 
-private:
     std::vector<std::string> directories_;
     std::vector<std::string> programs_;
 };

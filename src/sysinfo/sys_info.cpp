@@ -1,47 +1,36 @@
 #include "sys_info.h"
 
-#include <stdexcept>
-
 #include "key_value.h"
 
 namespace kestro {
 
 namespace {
 
-class StartFailed : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Finds the program and starts it; throws for anything that goes wrong on the way.
-void findAndStart(const SysInfoServices& services) {
-    if (services.store == nullptr) throw StartFailed("no settings store");
-    SettingsStore& store = *services.store;
-
+// The program the store names, or "" when it names none that is there.
+std::string findProgram(const SysInfoServices& services) {
     std::string path;
-    if (!GetKeyValue(store, kLocalMachine, std::string(kSysInfoPathKey),
-                     std::string(kSysInfoPathValue), path)) {
-        if (!GetKeyValue(store, kLocalMachine, std::string(kSysInfoDirKey),
-                         std::string(kSysInfoDirValue), path))
-            throw StartFailed("no entry names the program");
-        const std::string program = path + std::string(kSysInfoProgramFile);
-        if (!services.fileExists(program)) throw StartFailed("no program in the directory");
-        path = program;
-    }
-    // An empty path names no program; starting it is an error like any other failed start.
-    if (path.empty() || !services.startProgram(path)) throw StartFailed("program did not start");
+    if (GetKeyValue(*services.store, kLocalMachine, std::string(kSysInfoPathKey),
+                    std::string(kSysInfoPathValue), path))
+        return path;
+    if (!GetKeyValue(*services.store, kLocalMachine, std::string(kSysInfoDirKey),
+                     std::string(kSysInfoDirValue), path))
+        return {};
+    const std::string program = path + std::string(kSysInfoProgramFile);
+    return services.fileExists(program) ? program : std::string();
 }
 
 }  // namespace
 
 void StartSysInfo(const SysInfoServices& services) {
+    bool started = false;
     try {
-        findAndStart(services);
-        return;
+        // The lookup throws for a value it cannot read; the file test and the start may throw.
+        const std::string program = services.store ? findProgram(services) : std::string();
+        started = !program.empty() && services.startProgram(program);
     } catch (...) {
         // Whatever went wrong, the user learns only that the tool is not available.
     }
-    services.showMessage(kSysInfoUnavailable);
+    if (!started) services.showMessage(kSysInfoUnavailable);
 }
 
 }  // namespace kestro

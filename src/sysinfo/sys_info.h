@@ -3,6 +3,7 @@
 // store. Standard C++; the window passes in the platform's pieces.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,14 +23,16 @@ inline constexpr std::string_view kSysInfoDirKey = "SOFTWARE\\Microsoft\\Shared 
 inline constexpr std::string_view kSysInfoDirValue = "MSINFO";
 inline constexpr std::string_view kSysInfoProgramFile = "\\MSINFO32.EXE";
 
+// What "System Info..." needs from the machine; tests pass their own.
 struct SysInfoServices {
-    SettingsStore* store = nullptr;
+    std::unique_ptr<SettingsStore> store;
     // Whether a file (not a folder) exists at the path.
     std::function<bool(const std::string& path)> fileExists;
     // Starts the program at the path without waiting for it; false when it could not start.
     std::function<bool(const std::string& path)> startProgram;
     // Shows a message with one OK button and the program's title; returns once dismissed.
-    std::function<void(std::string_view text)> showMessage;
+    // The About window brings its own.
+    std::function<void(std::string_view text)> showMessage = {};
 };
 
 // Starts the system-information program: the one named by the "PATH" value if that can be

@@ -92,16 +92,14 @@ TEST(GenerateConfig, VariationsChangeOnlyTheirLines) {
         {&O::cboMaxSize, 1, "gl_max_size 128"}, {&O::cboMaxSize, 2, "gl_max_size 64"},
         {&O::cboMaxSize, 4, "gl_max_size 32"}, {&O::chkNetGraph, 2, ""}, {&O::cboNetGraph, 2, ""},
         {&O::cboPos, 2, ""}, {&O::chkFX, 1, ""}, {&O::chkHimodels, 2, ""}, {&O::chkZtrick, -1, ""},
-        {&O::chkHimodels, 1, "cl_himodels 1"}, {&O::chkWeap, 1, "r_drawviewmodel 0"},
-        {&O::chkDynamic, 1, "r_dynamic 0"}, {&O::chkMirrorAlpha, 1, "r_mirroralpha 0"},
-        {&O::chkPrecache, 1, "precache 0"}, {&O::chkUpload, 1, "cl_allowupload 0"},
-        {&O::chkDownload, 1, "cl_allowdownload 0"}, {&O::chkMMX, 1, "r_mmx 1"},
-        {&O::chkDownloadInGame, 1, "cl_download_ingame 0"}, {&O::chkZtrick, 1, "gl_ztrick 1"},
-        {&O::chkBlend, 1, "gl_spriteblend 0"}, {&O::chkDither, 1, "gl_dither 0"},
-        {&O::chkCull, 1, "gl_cull 0"}, {&O::chkCracks, 1, "gl_keeptjunctions 0"},
-        {&O::chkLightholes, 1, "gl_lightholes 0"}, {&O::chkHisound, 1, "hisound 1"},
-        {&O::chkSAd, 1, "s_a3d 1"}, {&O::chkSEax, 1, "s_eax 1"}, {&O::chkSbit, 1, "loadas8bit 1"},
-        {&O::chkCDAudio, 1, "bgmvolume 3"}, {&O::chkReverb, 1, "s_reverb 0"}};
+        {&O::chkWeap, 1, "r_drawviewmodel 0"}, {&O::chkDynamic, 1, "r_dynamic 0"},
+        {&O::chkMirrorAlpha, 1, "r_mirroralpha 0"}, {&O::chkPrecache, 1, "precache 0"},
+        {&O::chkUpload, 1, "cl_allowupload 0"}, {&O::chkDownload, 1, "cl_allowdownload 0"},
+        {&O::chkMMX, 1, "r_mmx 1"}, {&O::chkDownloadInGame, 1, "cl_download_ingame 0"},
+        {&O::chkZtrick, 1, "gl_ztrick 1"}, {&O::chkBlend, 1, "gl_spriteblend 0"},
+        {&O::chkDither, 1, "gl_dither 0"}, {&O::chkCull, 1, "gl_cull 0"},
+        {&O::chkLightholes, 1, "gl_lightholes 0"}, {&O::chkSbit, 1, "loadas8bit 1"},
+        {&O::chkReverb, 1, "s_reverb 0"}};
     for (const auto& [member, value, lines] : controls)
         rows.push_back({[member, value](O& s) { s.*member = value; }, lines});
     for (const auto& [change, lines] : rows) {

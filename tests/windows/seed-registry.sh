@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Seeds the Wine registry with the values test_registry reads back (run by tools/wine-ctest.sh
-# in a fresh prefix). Every call is bounded: Wine can hang on a broken prefix.
+# Seeds the Wine registry with the values the settings-store table of test_sysinfo reads back
+# and the system-information program the window test starts (run by tools/wine-ctest.sh in a
+# fresh prefix). Every call is bounded: Wine can hang on a broken prefix.
 set -euo pipefail
 reg() { timeout 60 wine reg "$@" >/dev/null; }
 
 key='HKLM\SOFTWARE\KestroTest'
-reg add "$key" /v Text /t REG_SZ /d 'C:\Tools\info.exe' /f
+reg add "$key" /v Text /t REG_SZ /d 'C:\info' /f
 reg add "$key" /v Number /t REG_DWORD /d 66051 /f            # bytes 03 02 01 00
-reg add "$key" /v Long /t REG_SZ /d "$(printf 'x%.0s' $(seq 1 1500))" /f
-reg add "$key" /v Binary /t REG_BINARY /d 0102 /f
+reg add "$key" /v Long /t REG_SZ /d "$(printf 'y%.0s' $(seq 1 1024))" /f  # 1025 with its zero
+reg add "$key" /v Binary /t REG_BINARY /d 414200 /f
 
 # Where the system-information program is recorded.
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \

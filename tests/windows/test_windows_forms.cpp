@@ -70,11 +70,7 @@ private slots:
         QCOMPARE(field->text(), QDir::toNativeSeparators(QDir::currentPath()));
         drives->setCurrentIndex(shown.indexOf("C:\\"));
         auto* list = el<QTreeWidget>(browser, "dirLook");
-        const auto sierra = list->findItems("Sierra", Qt::MatchExactly | Qt::MatchRecursive);
-        const QPoint at = list->visualItemRect(sierra.value(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        openEntry(list, list->findItems("Sierra", Qt::MatchExactly | Qt::MatchRecursive).at(0));
         QCOMPARE(field->text(), QStringLiteral("C:\\Sierra"));
         click(el(browser, "cmdDone"));
 

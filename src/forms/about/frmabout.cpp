@@ -15,7 +15,6 @@
 #include "forms/common/window_style.h"
 #include "forms/egg/frmegg.h"
 #include "sysinfo/key_value.h"
-#include "sysinfo/sys_info.h"
 
 namespace kestro {
 
@@ -52,22 +51,23 @@ constexpr ElementSpec kElements[]{
 
 }  // namespace
 
-SysInfoPlatform SysInfoPlatform::system() {
-    SysInfoPlatform platform;
-    platform.store = makePlatformSettingsStore();
-    platform.fileExists = [](const std::string& path) {
-        return QFileInfo(QString::fromLocal8Bit(path)).isFile();
-    };
-    platform.startProgram = [](const std::string& path) {
-        return QProcess::startDetached(QString::fromLocal8Bit(path), {});
-    };
-    return platform;
-}
+frmAbout::frmAbout(QWidget* parent)
+    : frmAbout({.store = makePlatformSettingsStore(),
+                .fileExists =
+                    [](const std::string& path) {
+                        return QFileInfo(QString::fromLocal8Bit(path)).isFile();
+                    },
+                .startProgram =
+                    [](const std::string& path) {
+                        return QProcess::startDetached(QString::fromLocal8Bit(path), {});
+                    }},
+               parent) {}
 
-frmAbout::frmAbout(QWidget* parent) : frmAbout(SysInfoPlatform::system(), parent) {}
-
-frmAbout::frmAbout(SysInfoPlatform platform, QWidget* parent)
-    : QWidget(parent), platform_(std::move(platform)) {
+frmAbout::frmAbout(SysInfoServices services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)) {
+    services_.showMessage = [this](std::string_view text) {
+        showMessage(toQString(text), {}, MessageIcon::None, this);
+    };
     pictures::load();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(toQString(product::kAboutCaption));
@@ -96,20 +96,11 @@ frmAbout::frmAbout(SysInfoPlatform platform, QWidget* parent)
 
 frmAbout::~frmAbout() = default;
 
-void frmAbout::StartSysInfo() {
-    SysInfoServices services;
-    services.store = platform_.store.get();
-    services.fileExists = platform_.fileExists;
-    services.startProgram = platform_.startProgram;
-    services.showMessage = [this](std::string_view text) {
-        showMessage(toQString(text), {}, MessageIcon::None, this);
-    };
-    kestro::StartSysInfo(services);
-}
+void frmAbout::StartSysInfo() { kestro::StartSysInfo(services_); }
 
 bool frmAbout::GetKeyValue(StoreRoot KeyRoot, const std::string& KeyName,
                            const std::string& SubKeyRef, std::string& KeyVal) {
-    return kestro::GetKeyValue(*platform_.store, KeyRoot, KeyName, SubKeyRef, KeyVal);
+    return kestro::GetKeyValue(*services_.store, KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
 void frmAbout::cmdOK_Click() { close(); }

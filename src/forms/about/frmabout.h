@@ -3,34 +3,23 @@
 // starts the operating system's system-information program.
 
 #include <QWidget>
-#include <functional>
-#include <memory>
 #include <string>
 
-#include "sysinfo/settings_store.h"
+#include "sysinfo/sys_info.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kestro {
 
-// What "System Info..." needs from the machine: the settings store, a file test and a way to
-// start a program. Tests pass their own.
-struct SysInfoPlatform {
-    std::unique_ptr<SettingsStore> store;
-    std::function<bool(const std::string& path)> fileExists;
-    std::function<bool(const std::string& path)> startProgram;  // false: did not start
-
-    // The real ones: the platform's store, QFileInfo and QProcess::startDetached (no shell).
-    static SysInfoPlatform system();
-};
-
 class frmAbout : public QWidget {
     Q_OBJECT
 
 public:
+    // On the machine's own store, file test and start (QFileInfo, QProcess without a shell).
     explicit frmAbout(QWidget* parent = nullptr);
-    explicit frmAbout(SysInfoPlatform platform, QWidget* parent = nullptr);
+    // On the machine `services` make up; their message is the window's own.
+    explicit frmAbout(SysInfoServices services, QWidget* parent = nullptr);
     ~frmAbout() override;
 
     // Starts the system-information program, or says that it is unavailable.
@@ -55,7 +44,7 @@ private:
     QLabel* imgIconx_ = nullptr;
     QLabel* lblVersion_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
-    SysInfoPlatform platform_;
+    SysInfoServices services_;
 };
 
 }  // namespace kestro

@@ -51,7 +51,7 @@ void setUpApplication() {
     QApplication::setApplicationName(toQString(product::kName));
     QApplication::setApplicationVersion(toQString(product::kVersion));
     // Ties the windows to the installed desktop entry (its icon and name on Wayland).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestro"));
+    QGuiApplication::setDesktopFileName(toQString(product::kAppId));
     pictures::load();
     // Every window shows the program icon, the main window's title bar included.
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(pictures::kIcon)));

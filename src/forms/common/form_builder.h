@@ -40,9 +40,9 @@ enum class Emphasis { Regular, Bold, BoldLarge };
 struct ElementSpec {
     const char* name;
     ElementKind kind;
-    const char* container;  // "" for the window's client area, else an earlier frame's name
-    TwipsRect rect;         // relative to the container
-    const char* caption;    // see ElementKind for lists, pictures and lines
+    const char* container = "";  // the window's client area, else an earlier frame's name
+    TwipsRect rect;              // relative to the container
+    const char* caption = "";    // see ElementKind for lists, pictures and lines
     Emphasis emphasis = Emphasis::Regular;
     const char* help = nullptr;  // what the element is for, in the window's own words
 };

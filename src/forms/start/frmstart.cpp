@@ -74,6 +74,17 @@ struct Binding<std::string OptionSet::*> {  // text field, as UTF-8
     }
 };
 
+// Calls `use` with an option control's member and widget, for a control that shows a member.
+template <class Control, class Use>
+void bind(const Control& control, Use use) {
+    std::visit(
+        [&](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), std::monostate>)
+                use(member, control.widget);
+        },
+        control.member);
+}
+
 }  // namespace
 
 frmStart::frmStart(QWidget* parent) : QWidget(parent) {
@@ -142,38 +153,28 @@ void frmStart::optionClicked(CheckBox box) {
 
 OptionSet frmStart::optionSet() const {
     OptionSet options;
-    for (const OptionControl& control : options_) {
-        std::visit(
-            [&](auto member) {
-                using Member = decltype(member);
-                if constexpr (!std::is_same_v<Member, std::monostate>)
-                    options.*member = Binding<Member>::read(control.widget);
-            },
-            control.member);
-    }
+    for (const OptionControl& control : options_)
+        bind(control, [&]<class Member>(Member member, const QWidget* w) {
+            options.*member = Binding<Member>::read(w);
+        });
     return options;
 }
 
 void frmStart::showOptions(const OptionSet& options) {
     const bool wasShowing = std::exchange(showing_, true);
-    for (const OptionControl& control : options_) {
-        std::visit(
-            [&](auto member) {
-                using Member = decltype(member);
-                if constexpr (!std::is_same_v<Member, std::monostate>)
-                    Binding<Member>::write(control.widget, options.*member);
-            },
-            control.member);
-    }
+    for (const OptionControl& control : options_)
+        bind(control, [&]<class Member>(Member member, QWidget* w) {
+            Binding<Member>::write(w, options.*member);
+        });
     const EnabledGroups enabled = enabledGroups(options);
     for (QWidget* w : openGLGroup_) w->setEnabled(enabled.openGL);
     for (QWidget* w : netGraphGroup_) w->setEnabled(enabled.netGraph);
     showing_ = wasShowing;
 }
 
-void frmStart::applyPreset(Preset preset) {
+void frmStart::showPreset(Preset preset) {
     OptionSet options = optionSet();
-    kestro::applyPreset(options, preset);
+    applyPreset(options, preset);
     showOptions(options);
 }
 

@@ -24,18 +24,14 @@ class frmStart : public QWidget {
 public:
     explicit frmStart(QWidget* parent = nullptr);
 
-    // A consistent snapshot of the 34 option values, as the generator reads them.
+    // A consistent snapshot of the option values, as the generator reads them.
     OptionSet optionSet() const;
-    // Shows `options` in the controls and enables the groups that follow from them. Nothing
-    // runs for what changes here: the rules have already been applied to `options`.
-    void showOptions(const OptionSet& options);
     // Writes the preset into the controls, as the presets window's buttons do.
-    void applyPreset(Preset preset);
+    void showPreset(Preset preset);
 
     // The result box's text with every line break as carriage return + line feed, as it is
     // shown and installed.
     QString resultText() const;
-    void setResultText(const QString& crlfText);
 
 public slots:
     void cmdGenerate_Click();
@@ -51,12 +47,16 @@ private:
     };
 
     void Form_Initialize();
+    // Shows `options` in the controls and enables the groups that follow from them. Nothing
+    // runs for what changes here: the rules have already been applied to `options`.
+    void showOptions(const OptionSet& options);
+    void setResultText(const QString& crlfText);
     void bindOptionControls(const Elements& elements);
     void connectHandlers(const Elements& elements);
     // A check box or option button changed by the user: its rule runs on the option set.
     void optionClicked(CheckBox box);
 
-    std::vector<OptionControl> options_;  // the 34 option controls in table order
+    std::vector<OptionControl> options_;  // the option controls in table order
     QList<QWidget*> openGLGroup_;
     QList<QWidget*> netGraphGroup_;
     QPlainTextEdit* txtResult_ = nullptr;

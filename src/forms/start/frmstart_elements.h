@@ -1,6 +1,6 @@
 #pragma once
 // The main window's table: every element with its place, caption or items, help text, and for
-// the 34 option controls the option-set member it shows.
+// the option controls the option-set member it shows.
 
 #include <span>
 #include <string>

@@ -17,7 +17,7 @@ void openPresetWindow(frmStart* mainWindow) {
     QPointer<frmStart> target(mainWindow);
     SingleWindow<frmPreset>::show([target] {
         return new frmPreset([target](Preset preset) {
-            if (target) target->applyPreset(preset);
+            if (target) target->showPreset(preset);
         });
     });
 }

@@ -22,10 +22,12 @@ class FrmAboutTest : public QObject {
     void open(const std::string& path = {}) {
         auto store = std::make_unique<kestro::testing::FakeStore>();
         if (!path.empty()) store->keys["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"]["PATH"] = {1, path};
-        auto platform = std::make_shared<SysInfoPlatform>(SysInfoPlatform{
-            std::move(store), [](const std::string&) { return false; },
-            [this](const std::string& p) { return started_ << QString::fromStdString(p), true; }});
-        about_ = SingleWindow<frmAbout>::show([platform] { return new frmAbout(std::move(*platform)); });
+        auto services = std::make_shared<SysInfoServices>(SysInfoServices{
+            .store = std::move(store), .fileExists = [](const std::string&) { return false; },
+            .startProgram = [this](const std::string& p) {
+                return started_ << QString::fromStdString(p), true;
+            }});
+        about_ = SingleWindow<frmAbout>::show([services] { return new frmAbout(std::move(*services)); });
         if (!QTest::qWaitForWindowActive(about_)) qFatal("About window not active");
     }
     QWidget* logoInFront() { return about_->childAt(el(about_, "imgIcon")->geometry().center()); }

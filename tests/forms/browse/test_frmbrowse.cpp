@@ -30,14 +30,11 @@ class FrmBrowseTest : public QObject {
             if ((*it)->data(0, Qt::UserRole).toString() == folder) return *it;
         qFatal("no entry for %s", qPrintable(folder));
     }
-    // Clicks an entry; `open` makes it a double click (in QtTest, the second press alone).
+    // Opens an entry; without `open` only clicks it.
     void clickOn(const QString& folder, bool open = true) {
-        list()->scrollToItem(entry(folder));
-        const QPoint at = list()->visualItemRect(entry(folder)).center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-        if (!open) return;
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, at);
+        if (open) return openEntry(list(), entry(folder));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(entry(folder)).center());
     }
 
 private slots:

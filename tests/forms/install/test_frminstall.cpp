@@ -48,15 +48,32 @@ private slots:
         flushDeletes();
     }
 
-    // Escape closes nothing (no button is a default one: see the reference); "Cancel" closes
-    // and writes nothing.
-    void escapeAndCancel() {
-        QTest::keyClick(w_.data(), Qt::Key_Escape);
-        QVERIFY(w_->isVisible());
+    // "Cancel" closes and writes nothing.
+    void cancelClosesAndWritesNothing() {
         mods({"valve"});
         click(el("cmdCancel"));
         flushDeletes();
         QVERIFY(w_.isNull() && messages_.shown.isEmpty() && QDir(game_->filePath("valve")).isEmpty());
+    }
+
+    // Each box installs into its own mod folder and no other.
+    void eachBoxInstallsIntoItsOwnModFolder() {
+        for (const auto& [box, dir] :
+             {std::pair{"chkAction", "action"}, {"chkCStrike", "cstrike"}, {"chkDoD", "dod"},
+              {"chkDMC", "dmc"}, {"chkFLF", "frontline"}, {"chkValve", "valve"}, {"chkTFC", "tfc"},
+              {"chkFirearms", "firearms"}}) {
+            cleanup();
+            init();
+            mods({"action", "cstrike", "dod", "dmc", "frontline", "valve", "tfc", "firearms"});
+            for (QCheckBox* each : w_->findChildren<QCheckBox*>())
+                each->setChecked(each->objectName() == QLatin1String(box));
+            click(el("cmdSave"));
+            QStringList written;
+            const QDir game(game_->path());
+            for (const QString& mod : game.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                if (QFile::exists(game_->filePath(mod + "/kestro.cfg"))) written << mod;
+            QCOMPARE(written, QStringList{dir});
+        }
     }
 
     // A failure says so and leaves the window as it was; once the mods are there, "Install"
@@ -144,15 +161,15 @@ private slots:
         auto* field = el<QLineEdit>("txtFileName");
         QCOMPARE(field->text(), game_->path() + "\\typed");
         auto* list = test::el<QTreeWidget>(browser, "dirLook");
-        const auto openEntry = [list](const QString& label) {
-            emit list->itemDoubleClicked(list->findItems(label, Qt::MatchExactly | Qt::MatchRecursive).at(0), 0);
+        const auto open = [list](const QString& label) {
+            openEntry(list, list->findItems(label, Qt::MatchExactly | Qt::MatchRecursive).at(0));
         };
         const QString game = QDir(game_->path()).canonicalPath();
-        openEntry(QStringLiteral("valve"));
+        open(QStringLiteral("valve"));
         QCOMPARE(field->text(), QDir::toNativeSeparators(game + "/valve"));
         w_->close();
         flushDeletes();
-        openEntry(QDir(game).dirName());
+        open(QDir(game).dirName());
         QVERIFY(browser && browser->isVisible());
         click(test::el(browser, "cmdDone"));
         flushDeletes();

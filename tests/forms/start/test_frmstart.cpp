@@ -1,7 +1,9 @@
-// The main window as a user drives it: typed text and the description panel. Its texts,
-// places, labels, help and start-up state are compared with their references in
-// test_every_window; what its buttons, rules and the presets window do on each click is among
-// test_monkey's invariants.
+// The main window as a user drives it: typed text, the presets and the description panel. Its
+// texts, places, labels, help and start-up state are compared with their references in
+// test_every_window; what its rules keep true on every click is among test_monkey's invariants.
+#include "config/golden_texts.h"
+#include "forms/common/single_window.h"
+#include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
 
@@ -40,6 +42,24 @@ private slots:
         result->setPlainText(QStringLiteral("a") + nbsp + QStringLiteral("b\nc") + QChar(0x2028) + u'd');
         QTest::keyClick(result, Qt::Key_Tab);
         QCOMPARE(w_->resultText(), QStringLiteral("a") + nbsp + QStringLiteral("b\r\nc\r\nd"));
+    }
+
+    // Each button of the presets window writes its own preset into the main window.
+    void presetButtonsApplyTheirPreset() {
+        click(el("cmdPreset"));
+        QPointer<frmPreset> presets = SingleWindow<frmPreset>::current();
+        const auto press = [&](const char* button) {
+            click(test::el(presets, button));
+            click(el("cmdGenerate"));
+            return w_->resultText();
+        };
+        QCOMPARE(press("cmdHigh"), QString::fromLatin1(kHighText));
+        QCOMPARE(press("cmdDefault"), QString::fromLatin1(kStartupText));
+        OptionSet low = w_->optionSet();
+        applyPreset(low, Preset::Low);
+        press("cmdLow");
+        QCOMPARE(w_->optionSet(), low);
+        delete presets.data();
     }
 
     // The panel shows the help of the element under the pointer, from its first move on, and

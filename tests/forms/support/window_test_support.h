@@ -32,6 +32,16 @@ inline void click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, indicator ? QPoint(7, w->height() / 2) : w->rect().center());
 }
 
+// Opens a folder list's entry as a user does: a click, then a double click (in QtTest the second
+// press alone).
+inline void openEntry(QTreeWidget* list, QTreeWidgetItem* entry) {
+    list->scrollToItem(entry);
+    const QPoint at = list->visualItemRect(entry).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
 // Answers every message box in the user's place while it lives, keeping "title|text" and icon.
 struct MessageRecorder {
     MessageRecorder() {
