@@ -1,19 +1,18 @@
 #pragma once
 // A settings store in memory that answers only when asked as the registry wants (machine-wide
-// root, options 0, the full access mask, a zeroed buffer of 1024 bytes). Key n opened is
-// 0x100 + n; it keeps the keys it was asked to close.
-#include <algorithm>
+// root, options 0, the full access mask, the buffer's own size). Key n opened is 0x100 + n; it
+// keeps the keys it was asked to close.
 #include <map>
 #include <vector>
 
 #include "sysinfo/settings_store.h"
 
-namespace kestro::testing {
+namespace kestro::test {
 
 using StoredValue = std::pair<std::uint32_t, std::string>;  // type, bytes (with any zero)
 
 struct FakeStore : SettingsStore {
-    std::map<std::string, std::map<std::string, StoredValue>> keys;  // a key may have no values
+    std::map<std::string, std::map<std::string, StoredValue>> keys;  // key, value name, value
     std::vector<std::string> opened;
     std::vector<StoreKey> closed;
 
@@ -21,20 +20,17 @@ struct FakeStore : SettingsStore {
                          std::uint32_t access, StoreKey& key) override {
         if (root != StoreRoot(0x80000002u) || options || access != 0x2003F || !keys.count(name))
             return kStoreNotFound;
-        opened.push_back(name);
-        return key = 0xFF + opened.size(), kStoreOk;
+        return opened.push_back(name), key = 0xFF + opened.size(), kStoreOk;
     }
     std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,
                             std::span<char> buffer, std::uint32_t& size) override {
         auto& values = keys.at(opened.at(key - 0x100));
-        if (size != 1024 || std::ranges::count(buffer, '\0') != 1024 || !values.count(name))
-            return kStoreNotFound;
+        if (size != buffer.size() || !values.count(name)) return kStoreNotFound;
         const auto& [storedType, data] = values[name];
         type = storedType, size = std::uint32_t(data.size());
-        if (data.size() > buffer.size()) return kStoreMoreData;
-        return std::ranges::copy(data, buffer.begin()), kStoreOk;
+        return size > buffer.size() ? kStoreMoreData : (data.copy(buffer.data(), size), kStoreOk);
     }
     std::int32_t closeKey(StoreKey key) override { return closed.push_back(key), kStoreOk; }
 };
 
-}  // namespace kestro::testing
+}  // namespace kestro::test

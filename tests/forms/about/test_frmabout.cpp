@@ -20,7 +20,7 @@ class FrmAboutTest : public QObject {
     // holds `path` as the system-information program (none if empty) and where every program
     // starts.
     void open(const std::string& path = {}) {
-        auto store = std::make_unique<kestro::testing::FakeStore>();
+        auto store = std::make_unique<FakeStore>();
         if (!path.empty()) store->keys["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"]["PATH"] = {1, path};
         auto services = std::make_shared<SysInfoServices>(SysInfoServices{
             .store = std::move(store), .fileExists = [](const std::string&) { return false; },
