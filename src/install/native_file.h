@@ -34,7 +34,6 @@ public:
     // The system may report here that data it held back could not be written.
     std::error_code close();
 
-    bool isOpen() const { return fd_ >= 0; }
     // Whether this is a regular file (not a directory, device or pipe).
     bool isRegular() const;
     // Whether the file has more than one name (hard links to it).
