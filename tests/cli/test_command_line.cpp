@@ -47,6 +47,8 @@ private slots:
             "kestro: Unknown preset 'High'; the presets are low, default, high." + usage);
         row("unknown mod", {"--install", "--mods", "valve,hl"}, 2, {}, "kestro: Unknown mod 'hl'; "
             "the mods are action, cstrike, dod, dmc, firearms, frontline, valve, tfc." + usage);
+        row("preset alone", {"--software"}, 2, {},
+            "kestro: --preset and --software go with --print-config or --install." + usage);
         row("full output", {"--print-config", "/dev/full"}, 1, {},
             "kestro: cannot write to standard output: No space left on device\n");
 #ifndef Q_OS_WIN  // Windows has no such home, and always a display
