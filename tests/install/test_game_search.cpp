@@ -19,44 +19,42 @@ namespace fs = std::filesystem;
 #ifndef _WIN32  // Linux homes; Windows is tested under Wine with its registry
 
 // The registry as "HKCU\key\name" -> text.
-class TextStore : public SettingsStore {
-public:
-    explicit TextStore(std::map<std::string, std::string> values) : values_(std::move(values)) {}
+struct TextStore : SettingsStore {
+    std::map<std::string, std::string> values;
+    std::vector<std::string> opened;
+
     std::int32_t openKey(StoreRoot root, const std::string& name, std::uint32_t, std::uint32_t,
                          StoreKey& key) override {
-        opened_.push_back((root == kCurrentUser ? "HKCU\\" : "HKLM\\") + name + "\\");
-        key = opened_.size();
-        return kStoreOk;
+        opened.push_back((root == kCurrentUser ? "HKCU\\" : "HKLM\\") + name + "\\");
+        return key = opened.size(), kStoreOk;
     }
     std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,
                             std::span<char> buffer, std::uint32_t& size) override {
-        const auto value = values_.find(opened_.at(key - 1) + name);
-        if (value == values_.end()) return kStoreNotFound;
-        type = kTextValue;
-        size = std::uint32_t(value->second.size() + 1);
-        std::memcpy(buffer.data(), value->second.c_str(), size);
-        return kStoreOk;
+        const auto value = values.find(opened.at(key - 1) + name);
+        if (value == values.end()) return kStoreNotFound;
+        type = kTextValue, size = std::uint32_t(value->second.size() + 1);
+        return std::memcpy(buffer.data(), value->second.c_str(), size), kStoreOk;
     }
     std::int32_t closeKey(StoreKey) override { return kStoreOk; }
-
-private:
-    std::map<std::string, std::string> values_;
-    std::vector<std::string> opened_;
 };
 
-const std::string kHL = "steamapps/common/Half-Life/";
-const std::string kOldVdf = "\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"1\" \"~/lib1\""
-                            " \"2\" \"~/gone\" \"3\" \"~/lib2\" }";
-const std::string kNewVdf = "\"libraryfolders\" { \"0\" { \"path\" \"~/lib0\" \"apps\" { \"70\""
-                            " \"1\" } } \"1\" { \"path\" \"~/lib1\" \"mounted\" \"0\" }"
-                            " // the card is out\n \"2\" { \"PATH\" \"~/lib2\" } }";
+const std::string kHL = "steamapps/common/Half-Life";
+const std::string kOldVdf =
+    R"("LibraryFolders" { "TimeNextStatsReport" "1" "1" "~/lib1" "2" "~/gone" "3" "~/lib2" })";
+const std::string kNewVdf = R"("libraryfolders" { "0" { "path" "~/lib0" "apps" { "70" "1" } }
+    "1" { "path" "~/lib1" "mounted" "0" } // the card is out
+    "2" { "PATH" "~/lib2" } })";
+
+// The game in a Steam folder: the tree entry that holds it, the line that finds it.
+std::string gameIn(const std::string& steam) { return steam + kHL + "/valve/"; }
+std::string foundIn(const std::string& steam) { return "~/" + steam + kHL + "\tSteam library"; }
 
 struct Case {
     const char* name;
     std::vector<std::string> tree;  // "dir/", "file=text", "link->target", under the home
     std::map<std::string, std::string> registry;
-    std::vector<std::string> found;  // folder TAB source
-    SearchPlaces places{};           // "~" is the home
+    std::vector<std::string> found;  // folder TAB source; "~" is the home here and in texts
+    SearchPlaces places{};           // besides the home
 };
 
 std::string atHome(std::string text, const std::string& home) {
@@ -66,82 +64,65 @@ std::string atHome(std::string text, const std::string& home) {
 
 TEST(GameSearch, FindsEachSourceInOrderOnce) {
     const fs::path root =
-        fs::temp_directory_path() / ("kestro-game-search-" + std::to_string(std::random_device{}()));
-    const std::string steam = ".local/share/Steam/";
-    Case everySteam{"every Steam folder in order", {}, {}, {}, {"", "~/xdg", "~/sd", ""}};
-    for (const std::string folder : {"sd", ".steam/steam", ".steam/root", "xdg/Steam",
-                                     ".steam/debian-installation",
-                                     ".var/app/com.valvesoftware.Steam/.local/share/Steam",
-                                     ".var/app/com.valvesoftware.Steam/data/Steam",
-                                     "snap/steam/common/.local/share/Steam"}) {
-        everySteam.tree.push_back(folder + "/" + kHL + "valve/");
-        everySteam.found.push_back("~/" + folder + "/" + kHL.substr(0, 26) + "\tSteam library");
+        fs::temp_directory_path() / ("kestro-search-" + std::to_string(std::random_device{}()));
+    const std::string home = (root / "home").string();
+    Case steams{"each Steam folder in order", {}, {}, {}, {"", home + "/xdg", home + "/sd", ""}};
+    for (const std::string steam : {"sd/", ".steam/steam/", ".steam/root/", "xdg/Steam/",
+                                    ".steam/debian-installation/",
+                                    ".var/app/com.valvesoftware.Steam/.local/share/Steam/",
+                                    ".var/app/com.valvesoftware.Steam/data/Steam/",
+                                    "snap/steam/common/.local/share/Steam/"}) {
+        steams.tree.push_back(gameIn(steam));
+        steams.found.push_back(foundIn(steam));
     }
+    const std::string hkcu = "HKCU\\Software\\Valve\\", hklm = "HKLM\\SOFTWARE\\";
     const Case cases[] = {
-        everySteam,
-        {"none found", {"Sierra/Half-Life/valve/", ".steam/", ".wine/"}, {}, {}},
+        steams,
+        {"none found, a folder without valve skipped",
+         {"Sierra/Half-Life/valve/", ".steam/steam/" + kHL + "/", ".wine/", "mod/"},
+         {{hkcu + "Steam\\ModInstallPath", "~/mod"}}, {}},
         {"start value in the Wine prefix",
          {".wine/drive_c/Sierra/Half-Life/VALVE/", ".wine/dosdevices/c:->../drive_c"}, {},
          {"C:\\Sierra\\Half-Life\tdefault folder"}},
-        {"ModInstallPath, a folder without valve skipped", {"hl/valve/", "mod/"},
-         {{"HKCU\\Software\\Valve\\Steam\\ModInstallPath", "~/mod"},
-          {"HKLM\\SOFTWARE\\Valve\\Half-Life\\InstallPath", "~/hl"}},
-         {"~/hl\tretail install"}},
-        {"SteamPath before InstallPath and retail, duplicates once",
-         {"s/" + kHL + "valve/", "t/" + kHL + "valve/", "u/" + kHL + "valve/", "r/valve/"},
-         {{"HKCU\\Software\\Valve\\Steam\\ModInstallPath", "~/t/" + kHL},
-          {"HKCU\\Software\\Valve\\Steam\\SteamPath", "~/s"},
-          {"HKLM\\SOFTWARE\\WOW6432Node\\Valve\\Steam\\InstallPath", "~/t"},
-          {"HKLM\\SOFTWARE\\Valve\\Steam\\InstallPath", "~/u"},
-          {"HKLM\\SOFTWARE\\Valve\\Half-Life\\InstallPath", "~/s/" + kHL},
-          {"HKLM\\SOFTWARE\\WOW6432Node\\Valve\\Half-Life\\InstallPath", "~/r"}},
-         {"~/t/" + kHL + "\tSteam (ModInstallPath)", "~/s/" + kHL.substr(0, 26) + "\tSteam library",
-          "~/u/" + kHL.substr(0, 26) + "\tSteam library", "~/r\tretail install"}},
+        {"ModInstallPath, Steam folders, retail, in order and each once",
+         {gameIn("s/"), gameIn("t/"), gameIn("u/"), "r/valve/"},
+         {{hkcu + "Steam\\ModInstallPath", "~/t/" + kHL}, {hkcu + "Steam\\SteamPath", "~/s"},
+          {hklm + "WOW6432Node\\Valve\\Steam\\InstallPath", "~/t"},
+          {hklm + "Valve\\Steam\\InstallPath", "~/u"},
+          {hklm + "Valve\\Half-Life\\InstallPath", "~/r"},
+          {hklm + "WOW6432Node\\Valve\\Half-Life\\InstallPath", "~/s/" + kHL}},
+         {"~/t/" + kHL + "\tSteam (ModInstallPath)", foundIn("s/"), foundIn("u/"),
+          "~/r\tretail install"}},
         {"old list, stale library, letter case, a link to the same Steam",
-         {steam + "steamapps/libraryfolders.vdf=" + kOldVdf, "lib2/SteamApps/Common/Half-Life/Valve/",
-          "lib1/" + kHL + "valve/", ".steam/steam->../" + steam},
-         {}, {"~/lib1/" + kHL.substr(0, 26) + "\tSteam library",
-              "~/lib2/SteamApps/Common/Half-Life\tSteam library"}},
-        {"new list in the Flatpak, unmounted library skipped",
-         {".var/app/com.valvesoftware.Steam/data/Steam/config/libraryfolders.vdf=" + kNewVdf,
-          "lib0/" + kHL + "valve/", "lib1/" + kHL + "valve/", "lib2/" + kHL + "valve/",
-          "snap/steam/common/.local/share/Steam/" + kHL + "valve/"},
-         {}, {"~/lib0/" + kHL.substr(0, 26) + "\tSteam library",
-              "~/lib2/" + kHL.substr(0, 26) + "\tSteam library",
-              "~/snap/steam/common/.local/share/Steam/" + kHL.substr(0, 26) + "\tSteam library"}},
-        {"STEAM_DIR and XDG_DATA_HOME first, then the Wine prefix's Steam",
-         {"sd/" + kHL + "valve/", "xdg/Steam/" + kHL + "valve/", "pfx/dosdevices/c:->../drive_c",
-          "pfx/dosdevices/d:->../../d", "d/" + kHL + "valve/",
+         {".local/share/Steam/steamapps/libraryfolders.vdf=" + kOldVdf, gameIn("lib1/"),
+          "lib2/SteamApps/Common/Half-Life/Valve/", ".steam/steam->../.local/share/Steam/"},
+         {}, {foundIn("lib1/"), "~/lib2/SteamApps/Common/Half-Life\tSteam library"}},
+        {"new list, unmounted library skipped",
+         {".steam/root/config/libraryfolders.vdf=" + kNewVdf, gameIn("lib0/"), gameIn("lib1/"),
+          gameIn("lib2/")}, {}, {foundIn("lib0/"), foundIn("lib2/")}},
+        {"Steam in the Wine prefix",
+         {"pfx/dosdevices/c:->../drive_c", "pfx/dosdevices/d:->../../d", gameIn("d/"),
           "pfx/drive_c/Program Files (x86)/Steam/config/libraryfolders.vdf="
           "\"libraryfolders\" { \"1\" { \"path\" \"D:\\\\\" } }"},
-         {}, {"~/sd/" + kHL.substr(0, 26) + "\tSteam library",
-              "~/xdg/Steam/" + kHL.substr(0, 26) + "\tSteam library",
-              "~/pfx/dosdevices/d:/" + kHL.substr(0, 26) + "\tWine prefix"},
-         {"", "~/xdg", "~/sd", "~/pfx"}},
+         {}, {"~/pfx/dosdevices/d:/" + kHL + "\tWine prefix"}, {"", "", "", home + "/pfx"}},
     };
     for (const Case& c : cases) {
         fs::remove_all(root);
-        const std::string home = (root / "home").string();
         fs::create_directories(home);
         for (const std::string& entry : c.tree) {
             const std::size_t link = entry.find("->"), text = entry.find('=');
             const fs::path at = fs::path(home) / entry.substr(0, std::min(link, text));
             fs::create_directories(link == text ? at : at.parent_path());
-            if (link != std::string::npos)
-                fs::create_directory_symlink(entry.substr(link + 2), at);
-            else if (text != std::string::npos)
-                std::ofstream(at) << atHome(entry.substr(text + 1), home);
+            if (link < text) fs::create_directory_symlink(entry.substr(link + 2), at);
+            else if (text < link) std::ofstream(at) << atHome(entry.substr(text + 1), home);
         }
-        std::map<std::string, std::string> registry;
-        for (const auto& [name, value] : c.registry) registry[name] = atHome(value, home);
-        TextStore store(registry);
-        SearchPlaces places{c.places.home.empty() ? home : c.places.home,
-                            atHome(c.places.xdgDataHome, home), atHome(c.places.steamDir, home),
-                            atHome(c.places.winePrefix, home)};
-        std::vector<std::string> found;
+        TextStore store;
+        for (const auto& [name, value] : c.registry) store.values[name] = atHome(value, home);
+        SearchPlaces places = c.places;
+        places.home = home;
+        std::vector<std::string> found, expected;
         for (const GameFolder& game : findGameFolders(places, store))
             found.push_back(game.folder + '\t' + game.source);
-        std::vector<std::string> expected;
         for (const std::string& line : c.found) expected.push_back(atHome(line, home));
         EXPECT_EQ(found, expected) << c.name;
     }
