@@ -2,7 +2,6 @@
 // libraries over broken and hostile files.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -10,6 +9,7 @@
 
 #include "install/game_search.h"
 #include "install/library_folders.h"
+#include "sysinfo/fake_store.h"
 
 namespace kestro {
 namespace {
@@ -17,26 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 #ifndef _WIN32  // Linux homes; Windows is tested under Wine with its registry
-
-// The registry as "HKCU\key\name" -> text.
-struct TextStore : SettingsStore {
-    std::map<std::string, std::string> values;
-    std::vector<std::string> opened;
-
-    std::int32_t openKey(StoreRoot root, const std::string& name, std::uint32_t, std::uint32_t,
-                         StoreKey& key) override {
-        opened.push_back((root == kCurrentUser ? "HKCU\\" : "HKLM\\") + name + "\\");
-        return key = opened.size(), kStoreOk;
-    }
-    std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,
-                            std::span<char> buffer, std::uint32_t& size) override {
-        const auto value = values.find(opened.at(key - 1) + name);
-        if (value == values.end()) return kStoreNotFound;
-        type = kTextValue, size = std::uint32_t(value->second.size() + 1);
-        return std::memcpy(buffer.data(), value->second.c_str(), size), kStoreOk;
-    }
-    std::int32_t closeKey(StoreKey) override { return kStoreOk; }
-};
 
 const std::string kHL = "steamapps/common/Half-Life";
 const std::string kOldVdf =
@@ -52,7 +32,7 @@ std::string foundIn(const std::string& steam) { return "~/" + steam + kHL + "\tS
 struct Case {
     const char* name;
     std::vector<std::string> tree;  // "dir/", "file=text", "link->target", under the home
-    std::map<std::string, std::string> registry;
+    std::map<std::string, std::string> registry;  // "key\value name" -> text
     std::vector<std::string> found;  // folder TAB source; "~" is the home here and in texts
     SearchPlaces places{};           // besides the home
 };
@@ -75,7 +55,7 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         steams.tree.push_back(gameIn(steam));
         steams.found.push_back(foundIn(steam));
     }
-    const std::string hkcu = "HKCU\\Software\\Valve\\", hklm = "HKLM\\SOFTWARE\\";
+    const std::string hkcu = "HKCU\\Software\\Valve\\", hklm = "SOFTWARE\\";
     const Case cases[] = {
         steams,
         {"none found, a folder without valve skipped",
@@ -116,8 +96,11 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
             if (link < text) fs::create_directory_symlink(entry.substr(link + 2), at);
             else if (text < link) std::ofstream(at) << atHome(entry.substr(text + 1), home);
         }
-        TextStore store;
-        for (const auto& [name, value] : c.registry) store.values[name] = atHome(value, home);
+        test::FakeStore store;
+        for (const auto& [name, value] : c.registry) {
+            const std::size_t cut = name.rfind('\\');
+            store.keys[name.substr(0, cut)][name.substr(cut + 1)] = {1, atHome(value, home) + '\0'};
+        }
         SearchPlaces places = c.places;
         places.home = home;
         std::vector<std::string> found, expected;
