@@ -1,8 +1,8 @@
 #pragma once
 // A settings store in memory that answers only when asked as the registry wants (options 0, the
 // full access mask, the buffer's own size). Keys of the machine-wide root are named as they are,
-// this user's with "HKCU\" before them. Key n opened is 0x100 + n; it keeps the keys it was
-// asked to close.
+// those of any other root (this user's) with "HKCU\" before them. Key n opened is 0x100 + n; it
+// keeps the keys it was asked to close.
 #include <map>
 #include <vector>
 
@@ -19,10 +19,8 @@ struct FakeStore : SettingsStore {
 
     std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
                          std::uint32_t access, StoreKey& key) override {
-        const std::string name = (root == StoreRoot(0x80000001u) ? "HKCU\\" : "") + keyName;
-        if ((root != StoreRoot(0x80000002u) && root != StoreRoot(0x80000001u)) || options ||
-            access != 0x2003F || !keys.count(name))
-            return kStoreNotFound;
+        const std::string name = (root == StoreRoot(0x80000002u) ? "" : "HKCU\\") + keyName;
+        if (options || access != 0x2003F || !keys.count(name)) return kStoreNotFound;
         return opened.push_back(name), key = 0xFF + opened.size(), kStoreOk;
     }
     std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,

@@ -29,19 +29,15 @@ private slots:
     void init() { w_.reset(showWindow(new frmStart)); }
     void cleanup() { w_.reset(); }
 
-    // Every character comes back as typed: a no-break space stays one, a line separator
-    // (Shift+Enter) is a line break like a paragraph end, nothing cuts long text, and Tab
-    // moves on instead of typing.
+    // Typed text comes back as typed: a no-break space stays one and nothing cuts long text.
+    // (The result box's line breaks and Tab are checked by the install window's test and the
+    // reference Tab walk.)
     void textIsKeptAsTyped() {
-        const QString nbsp(QChar(0xA0));
-        el<QLineEdit>("txtFPS")->setText(QStringLiteral("7") + nbsp + QString(40000, u'0'));
+        const QString typed = QStringLiteral("7") + QChar(0xA0) + QString(40000, u'0');
+        el<QLineEdit>("txtFPS")->setText(typed);
         QCOMPARE(w_->optionSet().txtFPS.size(), std::size_t(40003));  // UTF-8: A0 takes two
         click(el("cmdGenerate"));
-        QVERIFY(w_->resultText().contains(QStringLiteral("\r\nfps_max 7") + nbsp + u'0'));
-        auto* result = el<QPlainTextEdit>("txtResult");
-        result->setPlainText(QStringLiteral("a") + nbsp + QStringLiteral("b\nc") + QChar(0x2028) + u'd');
-        QTest::keyClick(result, Qt::Key_Tab);
-        QCOMPARE(w_->resultText(), QStringLiteral("a") + nbsp + QStringLiteral("b\r\nc\r\nd"));
+        QVERIFY(w_->resultText().contains(QStringLiteral("\r\nfps_max ") + typed + "\r\n"));
     }
 
     // Each button of the presets window writes its own preset into the main window.
