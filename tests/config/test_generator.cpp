@@ -83,11 +83,10 @@ TEST(GenerateConfig, VariationsChangeOnlyTheirLines) {
         {&O::cboRate, 7, "rate 12000\ncl_updaterate 45\ncl_cmdrate 45"},
         {&O::cboRate, 8, "rate 15000\ncl_updaterate 45\ncl_cmdrate 45"},
         {&O::cboRate, -1, noSpeed}, {&O::cboRate, 9, noSpeed},
-        {&O::cboTexture, 0, "gl_texturemode gl_nearest_mipmap_nearest"},
+        // (Index 0 of the texture and mip lists is in the Low row above.)
         {&O::cboTexture, 2, "gl_texturemode gl_nearest_mipmap_linear"},
         {&O::cboTexture, -1, "gl_texturemode gl_linear_mipmap_linear"},
-        {&O::cboPicmip, 0, "gl_picmip 2"}, {&O::cboPicmip, 1, "gl_picmip 1"},
-        {&O::cboPicmip, 7, ""}, {&O::cboPlayermip, 0, "gl_playermip 2"},
+        {&O::cboPicmip, 1, "gl_picmip 1"}, {&O::cboPicmip, 7, ""},
         {&O::cboPlayermip, 1, "gl_playermip 1"}, {&O::cboPlayermip, -5, ""},
         {&O::cboMaxSize, 1, "gl_max_size 128"}, {&O::cboMaxSize, 2, "gl_max_size 64"},
         {&O::cboMaxSize, 4, "gl_max_size 32"}, {&O::chkNetGraph, 2, ""}, {&O::cboNetGraph, 2, ""},

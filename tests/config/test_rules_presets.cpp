@@ -26,8 +26,7 @@ TEST(Rules, ZtrickFollowsEveryChangeOfFxAndNothingElse) {
 TEST(Rules, NetgraphSelectsTheFirstItemsOnTickingAndKeepsThemOnClearing) {
     OptionSet s = startupOptionSet();
     const auto lists = [&s] { return std::tuple(s.cboNetGraph, s.cboPos, enabledGroups(s)); };
-    EXPECT_EQ(lists(), std::tuple(-1, -1, EnabledGroups{true, false}));
-    setCheckBox(s, &O::chkNetGraph, 1);
+    setCheckBox(s, &O::chkNetGraph, 1);  // from the start-up state: no items, lists disabled
     EXPECT_EQ(lists(), std::tuple(0, 0, EnabledGroups{true, true}));
     s.cboNetGraph = 2, s.cboPos = 1;
     setCheckBox(s, &O::chkNetGraph, 1);  // the value it has: no rule
@@ -38,20 +37,10 @@ TEST(Rules, NetgraphSelectsTheFirstItemsOnTickingAndKeepsThemOnClearing) {
     EXPECT_EQ(lists(), std::tuple(0, 0, EnabledGroups{true, true}));
 }
 
-TEST(Rules, RenderingSelectsOneButtonAndEnablesTheOpenGLGroupOnlyInOpenGLMode) {
-    OptionSet s = startupOptionSet();
-    s.chkCull = 1, s.cboTexture = 3;
-    OptionSet software = s;
-    selectRendering(software, false);
-    EXPECT_TRUE(software.optSoftware);
-    EXPECT_EQ(enabledGroups(software), (EnabledGroups{false, false}));
-    selectRendering(software, true);
-    EXPECT_EQ(software, s);  // no value but the rendering option changes
-}
-
 // What each preset writes shows in the texts it makes (test_generator). Here: what no preset
-// owns keeps the player's value, in software mode too, and a second press changes nothing, not
-// even the lists of a ticked "Enable Netgraph" (its value stays: no rule runs).
+// owns keeps the player's value, in software mode too (so choosing the rendering changed none of
+// it either), and a second press changes nothing, not even the lists of a ticked "Enable
+// Netgraph" (its value stays: no rule runs).
 TEST(Presets, KeepWhatNoPresetOwnsAndChangeNothingTheSecondTime) {
     for (Preset preset : {Preset::Low, Preset::Default, Preset::High}) {
         SCOPED_TRACE(int(preset));

@@ -102,14 +102,13 @@ private slots:
         QString seen;
         QObject whileHere;  // a box that never comes leaves no timer behind
         QTimer::singleShot(0, &whileHere, [this, &seen] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                    seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
-                                       QString::number(box->buttons().size()),
-                                       box->parentWidget() == w_ ? "over the window" : "alone"}
-                               .join(u'|');
-                    box->buttons().value(0)->click();
-                }
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
+                                   QString::number(box->buttons().size()),
+                                   box->parentWidget() == w_ ? "over the window" : "alone"}
+                           .join(u'|');
+                box->buttons().value(0)->click();
+            }
         });
         click(el("cmdSave"));
         setMessageHandler(recorder);
