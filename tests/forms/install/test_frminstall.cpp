@@ -117,8 +117,8 @@ private slots:
     }
 
     // "Install" takes the main window's result box at the moment of pressing, edits included,
-    // as Latin-1 text with every line break it shows as CR LF; once the main window is gone it
-    // refuses.
+    // as Latin-1 text (a character beyond it as one "?", the last one too) with every line
+    // break it shows as CR LF; once the main window is gone it refuses.
     void installsWhatTheMainWindowHolds() {
         cleanup();
         std::unique_ptr<frmStart> main(showWindow(new frmStart));
@@ -128,10 +128,10 @@ private slots:
         mods({"dmc", "valve", "tfc"});
         auto* result = test::el<QPlainTextEdit>(main, "txtResult");
         result->moveCursor(QTextCursor::End);
-        result->insertPlainText(QStringLiteral("name\u00a0caf\u00e9 \u20ac\u2028\u00ff\r\nz"));
+        result->insertPlainText(QStringLiteral("\u00a0caf\u00e9\u20ac\u2028\u00ff\r\nz\U0001F600"));
         click(el("cmdSave"));
         QCOMPARE(read("tfc/kestro.cfg"), QByteArray::fromStdString(generateConfig(startupOptionSet())) +
-                                             "name\xA0" "caf\xE9 ?\r\n\xFF\r\nz\r\n");
+                                             "\xA0" "caf\xE9?\r\n\xFF\r\nz?\r\n");
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();
         main.reset();
