@@ -32,7 +32,8 @@ std::string foundIn(const std::string& steam) { return "~/" + steam + kHL + "\tS
 struct Case {
     const char* name;
     std::vector<std::string> tree;  // "dir/", "file=text", "link->target", under the home
-    std::map<std::string, std::string> registry;  // "key\value name" -> text
+    // "key\value name" -> text, the key named as the fake store names it
+    std::map<std::string, std::string> registry;
     std::vector<std::string> found;  // folder TAB source; "~" is the home here and in texts
     SearchPlaces places{};           // besides the home
 };
