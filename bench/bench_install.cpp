@@ -50,7 +50,7 @@ void BM_InstallConfigAllMods(benchmark::State& state) {
     kestro::TickedRows all;
     all.fill(true);
     for (auto _ : state) {
-        if (!kestro::InstallConfig(game.path(), all, text).succeeded())
+        if (!kestro::InstallConfig(game.path(), all, text, std::nullopt).succeeded())
             state.SkipWithError("install failed");
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * 8 * int64_t(text.size() + 2 + 17));

@@ -193,8 +193,9 @@ private:
             typed = found.front().folder;
         }
         const fs::path gameDir = gameDirectoryPath(typed);
-        const auto modFile = [&gameDir](std::size_t row, std::string_view file) {
-            return modFileLocation(gameDir, kInstallMods[row], file, winePrefix());
+        const std::optional<fs::path> prefix = winePrefix(searchPlacesFromEnvironment());
+        const auto modFile = [&gameDir, &prefix](std::size_t row, std::string_view file) {
+            return modFileLocation(gameDir, kInstallMods[row], file, prefix);
         };
         bool any = false;
         for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
@@ -205,7 +206,7 @@ private:
         }
         if (!any) return complain(fromUtf8(kInstallFailedMessage), kInstallFailed);
 
-        const InstallResult result = InstallConfig(gameDir, ticked, text);
+        const InstallResult result = InstallConfig(gameDir, ticked, text, prefix);
         QString written;
         for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
             if (result.failure && result.failure->row == row) break;

@@ -13,9 +13,9 @@ namespace {
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+std::string lowerAscii(std::string text) {
+    for (char& c : text) c = lowerAscii(c);
+    return text;
 }
 
 // The names of a drive path after its drive, as Windows reads them before any look-up.
@@ -36,15 +36,22 @@ std::vector<std::string_view> namesAfterDrive(std::string_view path) {
 
 }  // namespace
 
-std::optional<std::string> entryIgnoringCase(const fs::path& dir, std::string_view name) {
+std::optional<std::string> FolderNames::entryIgnoringCase(const fs::path& dir,
+                                                          std::string_view name) {
     std::error_code error;
     if (fs::exists(fs::symlink_status(dir / name, error))) return std::string(name);
-    std::optional<std::string> found;
-    for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
-        std::string entry = it->path().filename().string();
-        if (sameIgnoringCase(entry, name) && (!found || entry < *found)) found = std::move(entry);
+    auto [listing, first] = listed_.try_emplace(dir);
+    if (first) {
+        for (fs::directory_iterator it(dir, error), end; !error && it != end;
+             it.increment(error)) {
+            std::string entry = it->path().filename().string();
+            std::string& kept = listing->second[lowerAscii(entry)];
+            if (kept.empty() || entry < kept) kept = std::move(entry);
+        }
     }
-    return found;
+    const auto found = listing->second.find(lowerAscii(std::string(name)));
+    if (found == listing->second.end()) return std::nullopt;
+    return found->second;
 }
 
 fs::path gameDirectoryPath(std::string_view typed) {
@@ -60,18 +67,29 @@ bool isDrivePath(std::string_view path) {
            ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
-std::optional<fs::path> winePrefix() {
+SearchPlaces searchPlacesFromEnvironment() {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    return {variable("HOME"), variable("XDG_DATA_HOME"), variable("STEAM_DIR"),
+            variable("WINEPREFIX")};
+}
+
+std::optional<fs::path> winePrefix([[maybe_unused]] const SearchPlaces& places) {
 #ifdef _WIN32
     return std::nullopt;
 #else
-    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return fs::path(prefix);
-    if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".wine";
+    if (!places.winePrefix.empty()) return fs::path(places.winePrefix);
+    if (!places.home.empty()) return fs::path(places.home) / ".wine";
     return std::nullopt;
 #endif
 }
 
-std::optional<fs::path> winePath(std::string_view path, const fs::path& prefix) {
-    if (!isDrivePath(path)) return std::nullopt;
+std::optional<fs::path> winePath(std::string_view path, const fs::path& prefix,
+                                 FolderNames& names) {
+    // The system would see such a path only up to the zero: it names nothing.
+    if (!isDrivePath(path) || path.find('\0') != std::string_view::npos) return std::nullopt;
     const char drive[] = {lowerAscii(path[0]), ':', '\0'};
     fs::path found = prefix / "dosdevices" / drive;
     std::error_code error;
@@ -80,7 +98,7 @@ std::optional<fs::path> winePath(std::string_view path, const fs::path& prefix) 
     bool onDisk = true;
     for (std::string_view name : namesAfterDrive(path)) {
         std::optional<std::string> entry;
-        if (onDisk) entry = entryIgnoringCase(found, name);
+        if (onDisk) entry = names.entryIgnoringCase(found, name);
         onDisk = entry.has_value();
         found /= onDisk ? fs::path(*entry) : fs::path(name);
     }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "game_directory.h"
 #include "library_folders.h"
@@ -33,9 +34,14 @@ struct RegistryValue {
     const char* name;
 };
 
-constexpr RegistryValue kModInstallPath{kCurrentUser, "Software\\Valve\\Steam", "ModInstallPath"};
+// Steam's own key, under this user's root.
+constexpr const char* kSteamUserKey = "Software\\Valve\\Steam";
+// Where Steam for Windows installs itself, on 64-bit Windows and so in a Wine prefix.
+constexpr std::string_view kWineSteamFolder = "C:\\Program Files (x86)\\Steam";
+
+constexpr RegistryValue kModInstallPath{kCurrentUser, kSteamUserKey, "ModInstallPath"};
 constexpr std::array<RegistryValue, 3> kSteamFolders{{
-    {kCurrentUser, "Software\\Valve\\Steam", "SteamPath"},
+    {kCurrentUser, kSteamUserKey, "SteamPath"},
     {kLocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath"},
     {kLocalMachine, "SOFTWARE\\Valve\\Steam", "InstallPath"},
 }};
@@ -51,7 +57,8 @@ std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& 
     } catch (const KeyValueError&) {
         return std::nullopt;  // an empty value names no folder
     }
-    if (text.empty()) return std::nullopt;
+    // A zero character would end the path where the system reads it: such a text names nothing.
+    if (text.empty() || text.find('\0') != std::string::npos) return std::nullopt;
     return fs::path(text);
 }
 
@@ -62,16 +69,6 @@ std::string utf8(const fs::path& path) {
 #else
     return path.string();
 #endif
-}
-
-// `dir`/`names`..., each name in any letter case where the file system tells case apart.
-std::optional<fs::path> descend(fs::path dir, std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) {
-        const std::optional<std::string> entry = entryIgnoringCase(dir, name);
-        if (!entry) return std::nullopt;
-        dir /= *entry;
-    }
-    return dir;
 }
 
 // The same folder reached any way gives the same key.
@@ -100,11 +97,13 @@ std::string readVdf(const fs::path& file) {
 // Where a library path written in a Steam folder's list is on this system.
 using LibraryLocator = std::function<std::optional<fs::path>(const std::string&)>;
 
+// One search. However many times the lists name a library, and however many ways, it is
+// searched once, and no folder is listed twice: a list of any length is searched quickly.
 class Search {
 public:
     void addGame(const fs::path& folder, std::string_view source, std::string shown = {}) {
         std::error_code error;
-        const std::optional<std::string> valve = entryIgnoringCase(folder, "valve");
+        const std::optional<std::string> valve = names_.entryIgnoringCase(folder, "valve");
         if (!valve || !fs::is_directory(folder / *valve, error)) return;
         const std::optional<std::string> key = folderKey(folder);
         if (!key || !remember(seenGames_, *key)) return;
@@ -120,29 +119,49 @@ public:
             if (const auto steamapps = descend(steam, {"steamapps"}))
                 vdf = readVdf(*steamapps / "libraryfolders.vdf");
         }
-        for (const std::string& written : libraryFolderPaths(vdf)) {
-            if (const std::optional<fs::path> library = locate(written))
-                addLibrary(*library, source);
+        std::set<std::string> written;
+        for (const std::string& path : libraryFolderPaths(vdf)) {
+            if (!written.insert(path).second) continue;
+            if (const std::optional<fs::path> library = locate(path)) addLibrary(*library, source);
         }
     }
 
+    FolderNames& names() { return names_; }
     std::vector<GameFolder> take() { return std::move(found_); }
 
 private:
     void addLibrary(const fs::path& library, std::string_view source) {
+        // The same folder written again, then reached another way.
+        fs::path written = library.lexically_normal();
+        if (!written.has_filename() && written.has_relative_path()) written = written.parent_path();
+        if (!remember(seenLibraries_, written.native())) return;
+        const std::optional<std::string> key = folderKey(library);
+        if (!key || !remember(seenLibraryKeys_, *key)) return;
         if (const auto game = descend(library, {"steamapps", "common", "Half-Life"}))
             addGame(*game, source);
     }
 
-    static bool remember(std::vector<std::string>& seen, const std::string& key) {
-        if (std::find(seen.begin(), seen.end(), key) != seen.end()) return false;
-        seen.push_back(key);
-        return true;
+    // `dir`/`names`..., each name in any letter case where the file system tells case apart.
+    std::optional<fs::path> descend(fs::path dir, std::initializer_list<std::string_view> names) {
+        for (std::string_view name : names) {
+            const std::optional<std::string> entry = names_.entryIgnoringCase(dir, name);
+            if (!entry) return std::nullopt;
+            dir /= *entry;
+        }
+        return dir;
+    }
+
+    template <class Key>
+    static bool remember(std::set<Key>& seen, Key key) {
+        return seen.insert(std::move(key)).second;
     }
 
     std::vector<GameFolder> found_;
-    std::vector<std::string> seenGames_;
-    std::vector<std::string> seenSteams_;
+    FolderNames names_;
+    std::set<std::string> seenGames_;
+    std::set<std::string> seenSteams_;
+    std::set<fs::path::string_type> seenLibraries_;
+    std::set<std::string> seenLibraryKeys_;
 };
 
 std::optional<fs::path> nativeLibrary(const std::string& written) {
@@ -174,26 +193,15 @@ std::vector<fs::path> linuxSteamFolders(const SearchPlaces& places) {
 
 }  // namespace
 
-SearchPlaces searchPlacesFromEnvironment() {
-    const auto variable = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string(value ? value : "");
-    };
-    return {variable("HOME"), variable("XDG_DATA_HOME"), variable("STEAM_DIR"),
-            variable("WINEPREFIX")};
-}
-
 std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store) {
     Search search;
 #ifdef _WIN32
     search.addGame(fs::path(std::string(kDefaultGameDirectory)), kFromDefault,
                    std::string(kDefaultGameDirectory));
 #else
-    std::optional<fs::path> prefix;
-    if (!places.winePrefix.empty()) prefix = places.winePrefix;
-    else if (!places.home.empty()) prefix = fs::path(places.home) / ".wine";
+    const std::optional<fs::path> prefix = winePrefix(places);
     if (prefix) {
-        if (const auto retail = winePath(kDefaultGameDirectory, *prefix))
+        if (const auto retail = winePath(kDefaultGameDirectory, *prefix, search.names()))
             search.addGame(*retail, kFromDefault, std::string(kDefaultGameDirectory));
     }
 #endif
@@ -212,10 +220,10 @@ std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStor
     }
 #ifndef _WIN32
     if (prefix) {
-        const LibraryLocator inPrefix = [&prefix](const std::string& written) {
-            return winePath(written, *prefix);
+        const LibraryLocator inPrefix = [&prefix, &search](const std::string& written) {
+            return winePath(written, *prefix, search.names());
         };
-        if (const auto steam = winePath("C:\\Program Files (x86)\\Steam", *prefix))
+        if (const auto steam = winePath(kWineSteamFolder, *prefix, search.names()))
             search.addSteam(*steam, inPrefix, kFromWine);
     }
 #endif

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game_directory.h"
 #include "sysinfo/settings_store.h"
 
 namespace kestro {
@@ -18,17 +19,6 @@ struct GameFolder {
     std::string folder;  // as the install window's path field takes it (UTF-8)
     std::string source;  // where it was found: "Steam library", "retail install", ...
 };
-
-// What the search reads from the environment: $HOME, $XDG_DATA_HOME, $STEAM_DIR, $WINEPREFIX.
-// Empty is unset.
-struct SearchPlaces {
-    std::string home;
-    std::string xdgDataHome;
-    std::string steamDir;
-    std::string winePrefix;
-};
-
-SearchPlaces searchPlacesFromEnvironment();
 
 // The Half-Life folders, in this order and each once (the same folder reached through links
 // or, on Windows, in another letter case counts once): the start value (outside Windows on the

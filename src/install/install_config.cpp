@@ -2,6 +2,7 @@
 
 #include "game_directory.h"
 #include "line_files.h"
+#include "native_file.h"
 
 namespace kestro {
 
@@ -41,21 +42,35 @@ fs::path modFileLocation(const fs::path& gameDir, std::string_view mod, std::str
     return modFilePath(gameDir, mod, file);
 }
 
+namespace {
+
+// The mod folder that holds `file`, opened from the game folder that holds it. The game folder
+// is taken as the system finds it; the mod folder, when it is a link, as locate() says.
+std::error_code openModFolder(const fs::path& file, native::Folder& mod) {
+    const fs::path modFolder = file.parent_path();
+    native::Folder game;
+    if (std::error_code error = game.open(modFolder.parent_path())) return error;
+    return mod.open(game, modFolder.filename());
+}
+
+}  // namespace
+
 InstallResult InstallConfig(const fs::path& gameDir, const TickedRows& ticked,
-                            std::string_view text) {
-    const std::optional<fs::path> prefix = winePrefix();
+                            std::string_view text, const std::optional<fs::path>& winePrefix) {
     for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
         if (!ticked[row]) continue;
         const std::string_view mod = kInstallMods[row];
 
-        const fs::path config = modFileLocation(gameDir, mod, kConfigFileName, prefix);
         // The mod directory is never created: a missing one fails here, which is how a mod
         // that is not installed shows.
-        if (std::error_code error = writeLineReplacing(config, text))
-            return {InstallFailure{row, InstallStep::WriteConfig, config, error}};
+        const fs::path config = modFileLocation(gameDir, mod, kConfigFileName, winePrefix);
+        native::Folder folder;
+        std::error_code error = openModFolder(config, folder);
+        if (!error) error = writeLineReplacing(folder, config.filename(), text);
+        if (error) return {InstallFailure{row, InstallStep::WriteConfig, config, error}};
 
-        const fs::path autoexec = modFileLocation(gameDir, mod, kAutoexecFileName, prefix);
-        if (std::error_code error = appendLine(autoexec, execLine()))
+        const fs::path autoexec = modFileLocation(gameDir, mod, kAutoexecFileName, winePrefix);
+        if ((error = appendLine(folder, autoexec.filename(), execLine())))
             return {InstallFailure{row, InstallStep::AppendExec, autoexec, error}};
     }
     return {};

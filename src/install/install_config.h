@@ -51,8 +51,12 @@ std::filesystem::path modFileLocation(const std::filesystem::path& gameDir, std:
 // then appends "exec kestro.cfg" and CR LF to its autoexec.cfg. `text` is 8-bit text and is
 // written byte for byte. The first failure ends the install; what was written before it
 // stays, and later rows are not touched. No row ticked is a success. Each file is the one at
-// modFileLocation with this user's Wine prefix (winePrefix()); a failure names that place.
+// modFileLocation with the player's Wine prefix (winePrefix() of game_directory.h); a failure
+// names that place. Both files are written relative to the mod folder, opened once; run as
+// root, a link there (the mod folder itself, kestro.cfg or autoexec.cfg) is followed only when
+// root owns it. A game directory holding a zero character names no folder.
 InstallResult InstallConfig(const std::filesystem::path& gameDir, const TickedRows& ticked,
-                            std::string_view text);
+                            std::string_view text,
+                            const std::optional<std::filesystem::path>& winePrefix);
 
 }  // namespace kestro

@@ -3,17 +3,19 @@
 #include <optional>
 #include <string>
 
-#include "native_file.h"
-
 namespace kestro {
 
 namespace fs = std::filesystem;
 using native::File;
+using native::Folder;
 using native::OpenFor;
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// Names tried for the new file before giving up: other running copies of the program take
+// other names, so only leftovers of this process id can be in the way.
+constexpr int kStagingAttempts = 100;
 
 std::string lineOf(std::string_view text) {
     std::string line;
@@ -28,18 +30,19 @@ std::error_code writeLine(File& file, std::string_view text) {
     return file.close();
 }
 
-// A name beside `target` that no other file has yet, opened as a new file.
-std::error_code createSibling(const fs::path& target, File& file, fs::path& name) {
-    const fs::path::string_type& base = target.native();
+// A name beside `target` in `folder` that no other file has yet, opened as a new file.
+std::error_code createSibling(const Folder& folder, const fs::path& target, File& file,
+                              fs::path& name) {
     // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
     std::string suffixBase(1, '.');
     suffixBase += std::to_string(native::processId());
     suffixBase += '.';
     std::error_code error;
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < kStagingAttempts; ++attempt) {
         const std::string suffix = suffixBase + std::to_string(attempt) + ".tmp";
-        name = fs::path(base + fs::path::string_type(suffix.begin(), suffix.end()));
-        error = file.open(name, OpenFor::CreatingNew);
+        name = target;
+        name += fs::path::string_type(suffix.begin(), suffix.end());
+        error = file.open(folder, name, OpenFor::CreatingNew);
         if (error != std::errc::file_exists) return error;
     }
     return error;
@@ -63,57 +66,57 @@ std::error_code rewrite(File& file, std::string_view text) {
 // Rewrites `target` itself: for a folder that takes no new file but holds one we may write.
 // `refusal` is what the folder said, reported when the file cannot be opened either. Unlike a
 // replacement, a failure after the file was emptied leaves it empty or cut short.
-std::error_code rewriteInPlace(const fs::path& target, std::error_code refusal,
-                               std::string_view text) {
+std::error_code rewriteInPlace(const Folder& folder, const fs::path& target,
+                               std::error_code refusal, std::string_view text) {
     File file;
-    if (file.open(target, OpenFor::WritingExisting)) return refusal;
+    if (file.open(folder, target, OpenFor::WritingExisting)) return refusal;
     return rewrite(file, text);
 }
 
-// Writes the new contents beside `target` and renames them over it, giving them the owner,
-// group and permissions of the file they replace. Where the folder refuses that, the file is
-// rewritten in place instead.
-std::error_code replaceWhole(const fs::path& target,
+// Writes the new contents beside `target`, stores them on disk and renames them over it,
+// giving them the owner, group and permissions of the file they replace. Where the folder
+// refuses that, the file is rewritten in place instead.
+std::error_code replaceWhole(const Folder& folder, const fs::path& target,
                              const std::optional<File::Attributes>& attributes,
                              std::string_view text) {
     File staged;
     fs::path stagedName;
-    std::error_code error = createSibling(target, staged, stagedName);
-    if (refusedByFolder(error)) return rewriteInPlace(target, error, text);
+    std::error_code error = createSibling(folder, target, staged, stagedName);
+    if (refusedByFolder(error)) return rewriteInPlace(folder, target, error, text);
     if (error) return error;
     if (attributes) error = staged.setAttributes(*attributes);
-    if (!error) error = writeLine(staged, text);
+    if (!error) error = staged.write(lineOf(text));
+    if (!error) error = staged.flush();
+    if (!error) error = staged.close();
     bool renameRefused = false;
     if (!error) {
-        fs::rename(stagedName, target, error);
+        error = folder.rename(stagedName, target);
         renameRefused = refusedByFolder(error);
     }
     if (error) {
         staged = File{};  // closed before removal: Windows removes no open file
-        std::error_code ignored;
-        fs::remove(stagedName, ignored);
+        folder.remove(stagedName);
     }
     // A folder where others' files may not be replaced (the sticky bit) or renamed over.
-    if (renameRefused) return rewriteInPlace(target, error, text);
+    if (renameRefused) return rewriteInPlace(folder, target, error, text);
     return error;
 }
 
 }  // namespace
 
-std::error_code writeLineReplacing(const fs::path& file, std::string_view text) {
+std::error_code writeLineReplacing(const Folder& folder, const fs::path& name,
+                                   std::string_view text) {
+    // Where the file is, once links are followed; from here on nothing is followed again.
+    Folder at;
+    fs::path leaf;
+    if (std::error_code error = folder.locate(name, at, leaf)) return error;
+
     // Opening the file as it is tells whether it exists and whether we may write it.
     File existing;
-    std::error_code error = existing.open(file, OpenFor::WritingExisting);
-    if (error == std::errc::no_such_file_or_directory) {
-        std::error_code ignored;
-        if (fs::is_symlink(fs::symlink_status(file, ignored))) {
-            // A link to a file that does not exist yet: create that file, as the link asks.
-            if ((error = existing.open(file, OpenFor::Replacing))) return error;
-            return writeLine(existing, text);
-        }
-        // No file yet (or no directory, which creating the new file then reports).
-        return replaceWhole(file, std::nullopt, text);
-    }
+    const std::error_code error = existing.open(at, leaf, OpenFor::WritingExisting);
+    // No file yet (or no folder, which creating the new file then reports).
+    if (error == std::errc::no_such_file_or_directory)
+        return replaceWhole(at, leaf, std::nullopt, text);
     if (error) return error;  // for example a directory, or a file we may not write
 
     // A device or a pipe has no contents to replace: the line goes straight to it.
@@ -123,17 +126,15 @@ std::error_code writeLineReplacing(const fs::path& file, std::string_view text) 
     if (existing.hasOtherNames()) return rewrite(existing, text);
     const std::optional<File::Attributes> attributes = existing.attributes();
     existing = File{};
-
-    // Replace the file itself, not a link that leads to it.
-    fs::path target = file;
-    if (fs::is_symlink(fs::symlink_status(file, error))) target = fs::canonical(file, error);
-    if (error) return error;
-    return replaceWhole(target, attributes, text);
+    return replaceWhole(at, leaf, attributes, text);
 }
 
-std::error_code appendLine(const fs::path& file, std::string_view text) {
+std::error_code appendLine(const Folder& folder, const fs::path& name, std::string_view text) {
+    Folder at;
+    fs::path leaf;
+    if (std::error_code error = folder.locate(name, at, leaf)) return error;
     File target;
-    if (std::error_code error = target.open(file, OpenFor::Appending)) return error;
+    if (std::error_code error = target.open(at, leaf, OpenFor::Appending)) return error;
     const std::optional<char> last = target.lastByte();
     if (last && *last != '\n') {
         if (std::error_code error = target.write(kLineEnd)) return error;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
 
 #include "native_calls.h"
 #include "native_file.h"
@@ -13,13 +14,45 @@ namespace kestro::native {
 
 namespace calls {
 
-int open(const std::filesystem::path& path, unsigned flags) {
+namespace {
+
+bool holdsZero(const std::filesystem::path& name) {
+    return name.native().find('\0') != std::string::npos;
+}
+
+int at(const FolderHandle* in) { return in ? in->fd : AT_FDCWD; }
+
+}  // namespace
+
+bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsigned flags,
+                FolderHandle& folder) {
+    // The system would see the name only up to the zero, which is another name.
+    if (holdsZero(name)) return errno = ENOENT, false;
+    // Only to find and make files in: no right to list the folder is needed.
+    int fd;
+    const int noFollow = flags & NoFollow ? O_NOFOLLOW : 0;
+    do fd = ::openat(at(in), name.c_str(), O_PATH | O_DIRECTORY | noFollow | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) return false;
+    closeFolder(folder);
+    folder = {fd, in ? in->path / name : name};
+    return true;
+}
+
+void closeFolder(FolderHandle& folder) {
+    if (folder.fd >= 0) ::close(folder.fd);
+    folder.fd = -1;
+}
+
+int openIn(const FolderHandle& in, const std::filesystem::path& name, unsigned flags) {
+    if (holdsZero(name)) return errno = ENOENT, -1;
     const int system = (flags & Write ? O_WRONLY : 0) | (flags & ReadWrite ? O_RDWR : 0) |
                        (flags & Create ? O_CREAT : 0) | (flags & Exclusive ? O_EXCL : 0) |
                        (flags & Truncate ? O_TRUNC : 0) | (flags & Append ? O_APPEND : 0) |
-                       (flags & NoWait ? O_NONBLOCK : 0) | O_CLOEXEC;
+                       (flags & NoWait ? O_NONBLOCK : 0) | (flags & NoFollow ? O_NOFOLLOW : 0) |
+                       O_CLOEXEC;
     int fd;
-    do fd = ::open(path.c_str(), system, 0666);
+    do fd = ::openat(in.fd, name.c_str(), system, 0666);
     while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -49,6 +82,50 @@ std::optional<Status> status(int fd) {
     if (::fstat(fd, &st) != 0) return std::nullopt;
     return Status{S_ISREG(st.st_mode), static_cast<long long>(st.st_size),
                   static_cast<unsigned long>(st.st_nlink)};
+}
+
+std::optional<Link> readLink(const FolderHandle& in, const std::filesystem::path& name) {
+    if (holdsZero(name)) return errno = ENOENT, std::nullopt;
+    // The link itself, so that its owner and its target are read from the same link even when
+    // another one takes its name meanwhile.
+    const int fd = ::openat(in.fd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<Link> link;
+    struct stat st {};
+    std::string target(PATH_MAX + 1, '\0');
+    ssize_t length = -1;
+    if (::fstat(fd, &st) == 0) {
+        if (S_ISLNK(st.st_mode)) length = ::readlinkat(fd, "", target.data(), target.size());
+        else errno = EINVAL;
+    }
+    if (length >= 0 && std::size_t(length) < target.size()) {
+        target.resize(std::size_t(length));
+        link = Link{unsigned(st.st_uid), std::move(target)};
+    } else if (length >= 0) {
+        errno = ENAMETOOLONG;
+    }
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return link;
+}
+
+bool followsLinksOf(unsigned owner) { return ::geteuid() != 0 || owner == 0; }
+
+int renameIn(const FolderHandle& in, const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::renameat(in.fd, from.c_str(), in.fd, to.c_str()) != 0) return -1;
+    // The new name is stored with the folder: without this, a power cut may bring back the old
+    // file, or none. A folder this process cannot open or sync keeps the rename all the same.
+    const int folder = ::openat(in.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return 0;
+}
+
+int removeIn(const FolderHandle& in, const std::filesystem::path& name) {
+    return ::unlinkat(in.fd, name.c_str(), 0);
 }
 
 }  // namespace calls

@@ -16,13 +16,59 @@ namespace kestro::native {
 
 namespace calls {
 
-int open(const std::filesystem::path& path, unsigned flags) {
+namespace {
+
+bool holdsZero(const std::filesystem::path& name) {
+    return name.native().find(L'\0') != std::wstring::npos;
+}
+
+// errno for what Windows said, as far as the installer tells the cases apart.
+int errnoOf(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EACCES;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_DIRECTORY:
+        return ENOTDIR;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    default:
+        return EIO;
+    }
+}
+
+}  // namespace
+
+bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsigned,
+                FolderHandle& folder) {
+    if (holdsZero(name)) return errno = ENOENT, false;
+    std::filesystem::path path = in ? in->path / name : name;
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return errno = errnoOf(::GetLastError()), false;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return errno = ENOTDIR, false;
+    folder = {-1, std::move(path)};
+    return true;
+}
+
+void closeFolder(FolderHandle&) {}
+
+int openIn(const FolderHandle& in, const std::filesystem::path& name, unsigned flags) {
+    if (holdsZero(name)) return errno = ENOENT, -1;
     // Binary mode: text mode would turn every "\r\n" written into "\r\r\n".
     const int system = (flags & Write ? _O_WRONLY : 0) | (flags & ReadWrite ? _O_RDWR : 0) |
                        (flags & Create ? _O_CREAT : 0) | (flags & Exclusive ? _O_EXCL : 0) |
                        (flags & Truncate ? _O_TRUNC : 0) | (flags & Append ? _O_APPEND : 0) |
                        _O_BINARY | _O_NOINHERIT;
-    return ::_wopen(path.c_str(), system, _S_IREAD | _S_IWRITE);
+    return ::_wopen((in.path / name).c_str(), system, _S_IREAD | _S_IWRITE);
 }
 
 long long writeSome(int fd, const char* data, std::size_t size) {
@@ -48,6 +94,28 @@ std::optional<Status> status(int fd) {
     const unsigned long names =
         ::GetFileInformationByHandle(handle, &information) ? information.nNumberOfLinks : 1;
     return Status{(st.st_mode & _S_IFMT) == _S_IFREG, st.st_size, names};
+}
+
+// A program may follow any link it can open: only administrators make them on Windows.
+std::optional<Link> readLink(const FolderHandle&, const std::filesystem::path&) {
+    errno = EINVAL;
+    return std::nullopt;
+}
+
+bool followsLinksOf(unsigned) { return true; }
+
+int renameIn(const FolderHandle& in, const std::filesystem::path& from,
+             const std::filesystem::path& to) {
+    // Written through: the call returns once the new name is on the disk.
+    if (::MoveFileExW((in.path / from).c_str(), (in.path / to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    errno = errnoOf(::GetLastError());
+    return -1;
+}
+
+int removeIn(const FolderHandle& in, const std::filesystem::path& name) {
+    return ::_wremove((in.path / name).c_str());
 }
 
 }  // namespace calls

@@ -1,6 +1,7 @@
 #include "native_file.h"
 
 #include <cerrno>
+#include <string>
 #include <utility>
 
 #include "native_calls.h"
@@ -11,7 +12,87 @@ namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
+// As many links as the system itself follows in one path before it gives up.
+constexpr int kMaxLinks = 40;
+
+class RefusalCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "kestro"; }
+    std::string message(int) const override {
+        return "a link that another user made; run as root, Kestro follows only root's links";
+    }
+};
+
 }  // namespace
+
+std::error_code make_error_code(Refusal refusal) {
+    static const RefusalCategory category;
+    return {static_cast<int>(refusal), category};
+}
+
+Folder::~Folder() { calls::closeFolder(handle_); }
+
+Folder::Folder(Folder&& other) noexcept : handle_(std::exchange(other.handle_, {})) {}
+
+Folder& Folder::operator=(Folder&& other) noexcept {
+    if (this != &other) {
+        calls::closeFolder(handle_);
+        handle_ = std::exchange(other.handle_, {});
+    }
+    return *this;
+}
+
+std::error_code Folder::open(const std::filesystem::path& path) {
+    return calls::openFolder(nullptr, path, 0, handle_) ? std::error_code{} : lastError();
+}
+
+std::error_code Folder::open(const Folder& in, const std::filesystem::path& name) {
+    Folder at;
+    std::filesystem::path leaf;
+    if (std::error_code error = in.locate(name, at, leaf)) return error;
+    // A link put in the leaf's place since it was located fails here instead of being followed.
+    return calls::openFolder(&at.handle_, leaf, calls::NoFollow, handle_) ? std::error_code{}
+                                                                          : lastError();
+}
+
+std::error_code Folder::locate(const std::filesystem::path& name, Folder& at,
+                               std::filesystem::path& leaf) const {
+    namespace fs = std::filesystem;
+    const Folder* in = this;
+    leaf = name;
+    for (int followed = 0; followed <= kMaxLinks; ++followed) {
+        const std::optional<calls::Link> link = calls::readLink(in->handle_, leaf);
+        if (!link) {
+            if (errno != EINVAL && errno != ENOENT) return lastError();
+            // No link (or nothing) there: the entry is where its name says.
+            if (in == this && calls::openFolder(&handle_, ".", 0, at.handle_)) return {};
+            return in == this ? lastError() : std::error_code{};
+        }
+        if (!calls::followsLinksOf(link->owner)) return make_error_code(Refusal::OthersLink);
+        // The link's target, read relative to the folder that holds the link.
+        fs::path folder = link->target.parent_path();
+        leaf = link->target.filename();
+        if (leaf.empty() || leaf == "." || leaf == "..") {
+            folder = link->target;
+            leaf = ".";
+        }
+        Folder next;
+        if (folder.empty()) folder = ".";
+        if (!calls::openFolder(&in->handle_, folder, 0, next.handle_)) return lastError();
+        at = std::move(next);
+        in = &at;
+    }
+    return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+}
+
+std::error_code Folder::rename(const std::filesystem::path& from,
+                               const std::filesystem::path& to) const {
+    return calls::renameIn(handle_, from, to) == 0 ? std::error_code{} : lastError();
+}
+
+std::error_code Folder::remove(const std::filesystem::path& name) const {
+    return calls::removeIn(handle_, name) == 0 ? std::error_code{} : lastError();
+}
 
 File::~File() {
     if (fd_ >= 0) calls::close(fd_);
@@ -29,26 +110,30 @@ File& File::operator=(File&& other) noexcept {
     return *this;
 }
 
-std::error_code File::open(const std::filesystem::path& path, OpenFor purpose) {
+std::error_code File::open(const Folder& in, const std::filesystem::path& name,
+                           OpenFor purpose) {
     using namespace calls;
+    const auto open = [&in, &name](unsigned flags) {
+        return calls::openIn(in.handle_, name, flags | NoFollow);
+    };
     if (fd_ >= 0) calls::close(std::exchange(fd_, -1));
     readable_ = false;
     switch (purpose) {
     case OpenFor::WritingExisting:
         // A pipe that nobody reads fails at once instead of holding the program.
-        fd_ = calls::open(path, Write | NoWait);
+        fd_ = open(Write | NoWait);
         break;
     case OpenFor::CreatingNew:
-        fd_ = calls::open(path, Write | Create | Exclusive);
+        fd_ = open(Write | Create | Exclusive);
         break;
     case OpenFor::Replacing:
-        fd_ = calls::open(path, Write | Create | Truncate);
+        fd_ = open(Write | Create | Truncate);
         break;
     case OpenFor::Appending:
-        fd_ = calls::open(path, ReadWrite | Create | Append);
+        fd_ = open(ReadWrite | Create | Append);
         readable_ = fd_ >= 0;
         // A file we may write but not read still takes appends.
-        if (fd_ < 0 && errno == EACCES) fd_ = calls::open(path, Write | Create | Append);
+        if (fd_ < 0 && errno == EACCES) fd_ = open(Write | Create | Append | NoWait);
         break;
     }
     return fd_ >= 0 ? std::error_code{} : lastError();

@@ -123,7 +123,7 @@ TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
     };
     for (const Case& c : cases) {
         if (c.autoexecBefore) writeBytes(game_ / "dmc/autoexec.cfg", c.autoexecBefore);
-        ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text).succeeded());
+        ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text, std::nullopt).succeeded());
         EXPECT_EQ(tree(game_ / "dmc"), (Tree{{"autoexec.cfg", c.autoexec}, {"kestro.cfg", c.config}}));
     }
     EXPECT_EQ(tree(game_).size(), 8 * 3u + 1);
@@ -165,7 +165,7 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
 #endif
     };
     for (const Case& c : cases) {
-        const InstallResult result = InstallConfig(c.gameDir, c.ticked, "c");
+        const InstallResult result = InstallConfig(c.gameDir, c.ticked, "c", std::nullopt);
         ASSERT_FALSE(result.succeeded()) << c.mod;
         EXPECT_EQ(kMods[result.failure->row], c.mod);
         EXPECT_EQ(result.failure->step, c.step) << c.mod;
@@ -202,7 +202,7 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
         const uid_t owner = file == action ? 0 : kNobody;
         ASSERT_EQ(::chown(file.c_str(), owner, kNobody) | ::chmod(file.c_str(), 0640), 0);
     }
-    ASSERT_TRUE(InstallConfig(game_, ticks({"action", "frontline"}), "new").succeeded());
+    ASSERT_TRUE(InstallConfig(game_, ticks({"action", "frontline"}), "new", std::nullopt).succeeded());
     EXPECT_TRUE(fs::is_symlink(game_ / "frontline/kestro.cfg"));
     for (const fs::path& file : {shared, action}) {
         const struct stat st = statOf(file);
@@ -239,7 +239,7 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
             if (::setrlimit(RLIMIT_FSIZE, &limit) || ::setgroups(0, nullptr) ||
                 ::setresgid(kNobody, kNobody, kNobody) || ::setresuid(kNobody, kNobody, kNobody))
                 ::_exit(255);
-            const InstallResult result = InstallConfig(game_, ticks({c.mod}), "newnew");
+            const InstallResult result = InstallConfig(game_, ticks({c.mod}), "newnew", std::nullopt);
             ::_exit(result.succeeded() ? 0 : result.failure->error.value());
         }
         int status = 0;
@@ -268,7 +268,6 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
     fs::create_directory_symlink(game_ / "d", prefix / "dosdevices/d:");
     fs::create_directory_symlink(prefix, game_ / "home/.wine");
     const std::string home = (game_ / "home").string();
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     const fs::path inC = "dosdevices/c:/Sierra/Half-Life/firearms/kestro.cfg";
     const char* const typed = "C:\\Sierra\\Half-Life";
     struct Case { const char *winePrefix, *home, *gameDir; fs::path failsAt; };
@@ -285,12 +284,11 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
         {nullptr, nullptr, typed, "C:\\Sierra\\Half-Life/cstrike/kestro.cfg"},
     };
     for (const Case& c : cases) {
-        c.winePrefix ? ::setenv("WINEPREFIX", c.winePrefix, 1) : ::unsetenv("WINEPREFIX");
-        c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
-        const InstallResult result = InstallConfig(c.gameDir, ticks({"cstrike", "firearms"}), "c");
+        const SearchPlaces places{c.home ? c.home : "", "", "", c.winePrefix ? c.winePrefix : ""};
+        const InstallResult result =
+            InstallConfig(c.gameDir, ticks({"cstrike", "firearms"}), "c", winePrefix(places));
         EXPECT_EQ(result.failure ? result.failure->path : fs::path(), c.failsAt) << c.gameDir;
     }
-    ::setenv("HOME", savedHome.c_str(), 1);
     std::string execs;
     for (int install = 0; install < 4; ++install) execs += "exec kestro.cfg\r\n";
     EXPECT_EQ(tree(hl), (Tree{{"CStrike/", ""}, {"cstrike/", ""}, {"cstrike/AutoExec.cfg", execs},

@@ -122,7 +122,7 @@ void frmInstall::cmdSave_Click() {
     }
     const InstallResult result =
         InstallConfig(gameDirectoryPath(txtFileName_->text().toStdString()), tickedRows(),
-                      toLatin1Bytes(*text));
+                      toLatin1Bytes(*text), winePrefix(searchPlacesFromEnvironment()));
     if (!result.succeeded()) {
         // One message for every failure; path and ticks stay for another try.
         showMessage(QString::fromLatin1(kModsNotFoundMessage),
