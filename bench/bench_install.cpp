@@ -1,8 +1,9 @@
-// InstallConfig into all eight mods against the least any installer must do: for each mod,
-// open kestro.cfg (create or truncate), write, close, then open autoexec.cfg for appending,
-// write, close, with the paths built beforehand. What InstallConfig adds: the check that an
-// existing kestro.cfg may be written, the new file renamed over the old one, and the look at
-// autoexec.cfg's last byte.
+// InstallConfig into all eight mods against the least any installer must do that never leaves
+// an empty kestro.cfg after a power cut: for each mod, write the new kestro.cfg beside the old
+// one, sync it, rename it over the old one and sync the folder, then open autoexec.cfg for
+// appending, write, close, with the paths built beforehand. What InstallConfig adds: opening
+// the mod folder and looking for links there, the check that an existing kestro.cfg may be
+// written, its owner kept, and the look at autoexec.cfg's last byte.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -38,9 +39,9 @@ private:
     fs::path path_;
 };
 
-void writeOrAbort(int fd, const std::string& bytes, benchmark::State& state) {
+void writeOrAbort(int fd, const std::string& bytes, bool sync, benchmark::State& state) {
     if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size()) ||
-        ::close(fd) != 0)
+        (sync && ::fsync(fd) != 0) || ::close(fd) != 0)
         state.SkipWithError("plain write failed");
 }
 
@@ -61,17 +62,23 @@ void BM_PlainWritesAllMods(benchmark::State& state) {
     const GameDirectory game;
     const std::string config = kestro::generateConfig(kestro::startupOptionSet()) + "\r\n";
     const std::string exec = "exec kestro.cfg\r\n";
-    std::vector<std::string> configPaths, autoexecPaths;
+    std::vector<std::string> folders, stagedPaths, configPaths, autoexecPaths;
     for (std::string_view mod : kestro::kInstallMods) {
+        folders.push_back((game.path() / mod).string());
+        stagedPaths.push_back((game.path() / mod / "kestro.cfg.tmp").string());
         configPaths.push_back((game.path() / mod / "kestro.cfg").string());
         autoexecPaths.push_back((game.path() / mod / "autoexec.cfg").string());
     }
     for (auto _ : state) {
         for (std::size_t i = 0; i < configPaths.size(); ++i) {
-            writeOrAbort(::open(configPaths[i].c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666),
-                         config, state);
+            writeOrAbort(::open(stagedPaths[i].c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666),
+                         config, true, state);
+            const int folder = ::open(folders[i].c_str(), O_RDONLY | O_DIRECTORY);
+            if (::rename(stagedPaths[i].c_str(), configPaths[i].c_str()) != 0 ||
+                ::fsync(folder) != 0 || ::close(folder) != 0)
+                state.SkipWithError("plain rename failed");
             writeOrAbort(::open(autoexecPaths[i].c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666),
-                         exec, state);
+                         exec, false, state);
         }
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * 8 * int64_t(config.size() + exec.size()));

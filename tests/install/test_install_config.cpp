@@ -12,6 +12,7 @@
 
 #include "install/game_directory.h"
 #include "install/install_config.h"
+#include "install/native_file.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -159,6 +160,9 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
          no_such_file_or_directory},
         {game_ / "file", ticks({"tfc"}), "tfc", WriteConfig, not_a_directory},
         {game_, ticks({"dmc"}), "dmc", WriteConfig, is_a_directory},
+        // The system would read this path only up to the zero: the game folder itself.
+        {game_.string() + '\0' + "elsewhere", ticks({"tfc"}), "tfc", WriteConfig,
+         no_such_file_or_directory},
 #ifndef _WIN32
         {game_, ticks({"valve"}), "valve", AppendExec, no_space_on_device},
         {game_, ticks({"dod"}), "dod", WriteConfig, no_space_on_device},
@@ -211,6 +215,27 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
                                   mode_t(S_IFREG | 0640)));
     }
     EXPECT_EQ(tree(game_).size(), 7u);  // no file left beside the new ones
+
+    // Another user's link is not followed by root, be it kestro.cfg, autoexec.cfg or the mod
+    // folder itself: that mod fails there, and nothing outside the game is read or written.
+    const fs::path hl = game_ / "hl", outside = game_ / "etc";
+    fs::create_directories(outside / "sudoers.d");
+    writeBytes(outside / "shadow", "root:x\n");
+    const Tree before = tree(outside);
+    using enum InstallStep;
+    struct Link { const char *mod, *at, *target; InstallStep step; };
+    for (const Link& l : {Link{"valve", "valve/kestro.cfg", "../../etc/shadow", WriteConfig},
+                          {"tfc", "tfc/autoexec.cfg", "../../etc/sudoers.d/k", AppendExec},
+                          {"dmc", "dmc", "../etc", WriteConfig}}) {
+        fs::create_directories((hl / l.at).parent_path());
+        fs::create_symlink(l.target, hl / l.at);
+        ASSERT_EQ(::lchown((hl / l.at).c_str(), kNobody, kNobody), 0);
+        const InstallResult result = InstallConfig(hl, ticks({l.mod}), "new", std::nullopt);
+        ASSERT_FALSE(result.succeeded()) << l.at;
+        EXPECT_EQ(std::make_pair(result.failure->step, result.failure->error),
+                  std::make_pair(l.step, std::error_code(native::Refusal::OthersLink)));
+    }
+    EXPECT_EQ(tree(outside), before);
 
     // the errno the install reports, and root's kestro.cfg ("old config\r\n" before) after it;
     // an autoexec.cfg nobody may write but not read still takes the exec line
