@@ -5,31 +5,24 @@
 #include <string>
 #include <vector>
 
+#include "sysinfo/ascii_case.h"
+
 namespace kestro {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text) c = lowerAscii(c);
-    return text;
-}
 
 // The names of a drive path after its drive, as Windows reads them before any look-up.
 std::vector<std::string_view> namesAfterDrive(std::string_view path) {
     std::vector<std::string_view> names;
-    for (std::size_t begin = 2; begin <= path.size();) {
-        const std::size_t end = std::min(path.find_first_of("\\/", begin), path.size());
-        const std::string_view name = path.substr(begin, end - begin);
+    for (const std::string_view name : pathNames(path.substr(2))) {
         if (name == "..") {
             if (!names.empty()) names.pop_back();
         } else if (!name.empty() && name != ".") {
             names.push_back(name);
         }
-        begin = end + 1;
     }
     return names;
 }
@@ -60,6 +53,16 @@ fs::path gameDirectoryPath(std::string_view typed) {
 #else
     return fs::path(std::string(typed));
 #endif
+}
+
+std::vector<std::string_view> pathNames(std::string_view path) {
+    std::vector<std::string_view> names;
+    for (std::size_t begin = 0; begin <= path.size();) {
+        const std::size_t end = std::min(path.find_first_of("\\/", begin), path.size());
+        names.push_back(path.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return names;
 }
 
 bool isDrivePath(std::string_view path) {

@@ -9,12 +9,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestro {
 
 // The install window's path field, given as UTF-8, as a path of this system. Nothing in it is
 // changed: drive paths are looked up only when a mod's files are installed.
 std::filesystem::path gameDirectoryPath(std::string_view typed);
+
+// The names of `path` between its separators, "\\" and "/" alike, empty ones included.
+std::vector<std::string_view> pathNames(std::string_view path);
 
 // Whether `path` starts with a drive letter and a colon.
 bool isDrivePath(std::string_view path);

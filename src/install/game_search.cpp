@@ -11,6 +11,7 @@
 
 #include "game_directory.h"
 #include "library_folders.h"
+#include "sysinfo/ascii_case.h"
 #include "sysinfo/key_value.h"
 
 namespace kestro {
@@ -77,8 +78,7 @@ std::optional<std::string> folderKey(const fs::path& folder) {
     std::string key = fs::canonical(folder, error).generic_string();
     if (error) return std::nullopt;
 #ifdef _WIN32
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    key = lowerAscii(std::move(key));
 #endif
     return key;
 }

@@ -27,7 +27,8 @@ consteval std::size_t installRow(std::string_view mod) {
 inline constexpr std::string_view kConfigFileName = "kestro.cfg";
 inline constexpr std::string_view kAutoexecFileName = "autoexec.cfg";
 
-// The line that makes the game run the config at start; written with a CR LF ending.
+// The line that makes the game run the config at start, without a line end: appendLine adds
+// the CR LF.
 inline std::string execLine() { return "exec " + std::string(kConfigFileName); }
 
 }  // namespace kestro

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <optional>
 
+#include "game_directory.h"
+#include "sysinfo/ascii_case.h"
+
 namespace kestro {
 
 namespace {
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&lower](char x, char y) { return lower(x) == lower(y); });
-}
 
 bool isNumber(std::string_view key) {
     return !key.empty() && std::all_of(key.begin(), key.end(),
@@ -20,12 +17,7 @@ bool isNumber(std::string_view key) {
 
 bool isSoundPath(std::string_view path) {
     if (path.empty() || path.find('\0') != std::string_view::npos) return false;
-    for (std::size_t begin = 0; begin <= path.size();) {
-        const std::size_t end = std::min(path.find_first_of("\\/", begin), path.size());
-        if (path.substr(begin, end - begin) == "..") return false;
-        begin = end + 1;
-    }
-    return true;
+    return std::ranges::none_of(pathNames(path), [](std::string_view name) { return name == ".."; });
 }
 
 enum class Token { Open, Close, Text, End };
@@ -102,7 +94,7 @@ std::vector<std::string> libraryFolderPaths(std::string_view vdf) {
         bool mounted = true;
     } library;
     const auto inRoot = [&open] {
-        return !open.empty() && equalIgnoringCase(open.front(), "libraryfolders");
+        return !open.empty() && equalIgnoringAsciiCase(open.front(), "libraryfolders");
     };
 
     Tokenizer tokens(vdf);
@@ -131,8 +123,8 @@ std::vector<std::string> libraryFolderPaths(std::string_view vdf) {
         if (open.size() == 1 && isNumber(key) && isSoundPath(value)) {
             paths.push_back(value);
         } else if (open.size() == 2 && isNumber(open.back())) {
-            if (equalIgnoringCase(key, "path") && isSoundPath(value)) library.path = value;
-            if (equalIgnoringCase(key, "mounted")) library.mounted = value != "0";
+            if (equalIgnoringAsciiCase(key, "path") && isSoundPath(value)) library.path = value;
+            if (equalIgnoringAsciiCase(key, "mounted")) library.mounted = value != "0";
         }
     }
     return paths;

@@ -1,6 +1,6 @@
 #pragma once
-// Reading one value out of the settings store, the way the About window's system-information
-// button needs it.
+// Reading one value out of the settings store: the way the About window's system-information
+// button needs it, and the way the game search reads where Steam and the game are.
 
 #include <stdexcept>
 #include <string>

@@ -1,12 +1,12 @@
 #include "path_store.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "ascii_case.h"
 #include "sys_info.h"
 
 namespace kestro {
@@ -15,13 +15,6 @@ namespace {
 
 // The one key this store can open.
 constexpr StoreKey kSysInfoKey = 1;
-
-// Key and value names compare without regard to case, as in the registry.
-bool sameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
 
 bool isExecutableFile(const std::filesystem::path& path) {
     namespace fs = std::filesystem;
@@ -59,7 +52,7 @@ std::string PathProgramStore::findProgram() const {
 
 std::int32_t PathProgramStore::openKey(StoreRoot root, const std::string& keyName,
                                        std::uint32_t, std::uint32_t, StoreKey& key) {
-    if (root != kLocalMachine || !sameName(keyName, kSysInfoPathKey)) return kStoreNotFound;
+    if (root != kLocalMachine || !equalIgnoringAsciiCase(keyName, kSysInfoPathKey)) return kStoreNotFound;
     key = kSysInfoKey;
     return kStoreOk;
 }
@@ -67,7 +60,7 @@ std::int32_t PathProgramStore::openKey(StoreRoot root, const std::string& keyNam
 std::int32_t PathProgramStore::queryValue(StoreKey key, const std::string& valueName,
                                           std::uint32_t& type, std::span<char> buffer,
                                           std::uint32_t& size) {
-    if (key != kSysInfoKey || !sameName(valueName, kSysInfoPathValue)) return kStoreNotFound;
+    if (key != kSysInfoKey || !equalIgnoringAsciiCase(valueName, kSysInfoPathValue)) return kStoreNotFound;
     const std::string program = findProgram();
     if (program.empty()) return kStoreNotFound;
     // Stored as text with its terminating zero, like a registry text value.
