@@ -22,12 +22,18 @@ bool holdsZero(const std::filesystem::path& name) {
 
 int at(const FolderHandle* in) { return in ? in->fd : AT_FDCWD; }
 
+// Sets errno for a folder that could not be opened.
+bool failed(int error) {
+    errno = error;
+    return false;
+}
+
 }  // namespace
 
 bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsigned flags,
                 FolderHandle& folder) {
     // The system would see the name only up to the zero, which is another name.
-    if (holdsZero(name)) return errno = ENOENT, false;
+    if (holdsZero(name)) return failed(ENOENT);
     // Only to find and make files in: no right to list the folder is needed.
     int fd;
     const int noFollow = flags & NoFollow ? O_NOFOLLOW : 0;
@@ -45,7 +51,10 @@ void closeFolder(FolderHandle& folder) {
 }
 
 int openIn(const FolderHandle& in, const std::filesystem::path& name, unsigned flags) {
-    if (holdsZero(name)) return errno = ENOENT, -1;
+    if (holdsZero(name)) {
+        errno = ENOENT;
+        return -1;
+    }
     const int system = (flags & Write ? O_WRONLY : 0) | (flags & ReadWrite ? O_RDWR : 0) |
                        (flags & Create ? O_CREAT : 0) | (flags & Exclusive ? O_EXCL : 0) |
                        (flags & Truncate ? O_TRUNC : 0) | (flags & Append ? O_APPEND : 0) |
@@ -85,7 +94,10 @@ std::optional<Status> status(int fd) {
 }
 
 std::optional<Link> readLink(const FolderHandle& in, const std::filesystem::path& name) {
-    if (holdsZero(name)) return errno = ENOENT, std::nullopt;
+    if (holdsZero(name)) {
+        errno = ENOENT;
+        return std::nullopt;
+    }
     // The link itself, so that its owner and its target are read from the same link even when
     // another one takes its name meanwhile.
     const int fd = ::openat(in.fd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);

@@ -46,15 +46,21 @@ int errnoOf(DWORD error) {
     }
 }
 
+// Sets errno for a folder that could not be opened.
+bool failed(int error) {
+    errno = error;
+    return false;
+}
+
 }  // namespace
 
 bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsigned,
                 FolderHandle& folder) {
-    if (holdsZero(name)) return errno = ENOENT, false;
+    if (holdsZero(name)) return failed(ENOENT);
     std::filesystem::path path = in ? in->path / name : name;
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return errno = errnoOf(::GetLastError()), false;
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return errno = ENOTDIR, false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return failed(errnoOf(::GetLastError()));
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return failed(ENOTDIR);
     folder = {-1, std::move(path)};
     return true;
 }
@@ -62,7 +68,10 @@ bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsig
 void closeFolder(FolderHandle&) {}
 
 int openIn(const FolderHandle& in, const std::filesystem::path& name, unsigned flags) {
-    if (holdsZero(name)) return errno = ENOENT, -1;
+    if (holdsZero(name)) {
+        errno = ENOENT;
+        return -1;
+    }
     // Binary mode: text mode would turn every "\r\n" written into "\r\r\n".
     const int system = (flags & Write ? _O_WRONLY : 0) | (flags & ReadWrite ? _O_RDWR : 0) |
                        (flags & Create ? _O_CREAT : 0) | (flags & Exclusive ? _O_EXCL : 0) |
