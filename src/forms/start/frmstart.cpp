@@ -84,7 +84,8 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent) {
 void frmStart::bindOptionControls(const Elements& elements) {
     for (const StartElement& row : startElements()) {
         std::visit(
-            [&]<class Binding>(Binding binding) {
+            [&](auto binding) {
+                using Binding = decltype(binding);
                 if constexpr (!std::is_same_v<Binding, std::monostate>)
                     bindOption(elements.get<typename Binding::Widget>(row.element.name),
                                binding.member);

@@ -241,9 +241,9 @@ constexpr StartElement kElements[]{
 // The kind of each option control's row builds the widget its binding shows the member in.
 constexpr bool bindingAgrees(const StartElement& row) {
     return std::visit(
-        [&row]<class Binding>(Binding) {
-            if constexpr (std::is_same_v<Binding, std::monostate>) return true;
-            else return Binding::kind == row.element.kind;
+        [&row](auto binding) {
+            if constexpr (std::is_same_v<decltype(binding), std::monostate>) return true;
+            else return binding.kind == row.element.kind;
         },
         row.option);
 }
