@@ -27,26 +27,30 @@ using K = ElementKind;
 // before the logo it hides, and the white half of the etched separator before the grey line
 // drawn over its upper row.
 constexpr ElementSpec kElements[]{
-    {"imgIconx", K::Image, "", {300, 240, 705, 645}, pictures::kLogoMirrored},
-    {"imgIcon", K::Image, "", {300, 240, 705, 645}, pictures::kLogo},
-    {"lblTitle", K::Label, "", {1140, 120, 4425, 405},
-     KESTRO_TITLE "\nWritten by Wren Halloway in C++ with Qt"},
-    {"lblVersion", K::Label, "", {1140, 600, 4425, 465},
-     "Copyright (C) 2024 Wren Halloway\n" KESTRO_WEB_ADDRESS},
-    {"lblDescription", K::Label, "", {240, 1080, 5265, 210}, "Supports Half-Life v1.1.0.7"},
-    {"lblTest", K::Label, "", {240, 1320, 5235, 195},
-     "Tested on Counter-Strike 1.1 and Team Fortress Classic 1.5"},
-    {"lblEmail", K::Label, "", {240, 1680, 5235, 195},
-     "Please E-mail any comments or suggestions to wren@example.org"},
-    {"lblCredit", K::Label, "", {240, 1980, 5235, 195},
-     "Many thanks to Juno Pell and Oskar Brightwater for beta testing."},
-    {"Line1(0)", K::Line, "", {60, 2460, 5549, 30}, "#ffffff"},
-    {"Line1(1)", K::Line, "", {60, 2460, 5564, 15}, "#808080"},
-    {"lblDisclaimer", K::Label, "", {240, 2580, 3870, 825},
-     "The author takes no responsibility for any damage or loss of data caused by this "
-     "program. Kestro is free to distribute as long as all of its files are included."},
-    {"cmdOK", K::Button, "", {4245, 2580, 1260, 345}, "OK"},
-    {"cmdSysInfo", K::Button, "", {4260, 3000, 1245, 345}, "&System Info..."},
+    {.name = "imgIconx", .kind = K::Image, .rect = {300, 240, 705, 645},
+     .caption = pictures::kLogoMirrored},
+    {.name = "imgIcon", .kind = K::Image, .rect = {300, 240, 705, 645}, .caption = pictures::kLogo},
+    {.name = "lblTitle", .kind = K::Label, .rect = {1140, 120, 4425, 405},
+     .caption = KESTRO_TITLE "\nWritten by Wren Halloway in C++ with Qt"},
+    {.name = "lblVersion", .kind = K::Label, .rect = {1140, 600, 4425, 465},
+     .caption = "Copyright (C) 2024 Wren Halloway\n" KESTRO_WEB_ADDRESS},
+    {.name = "lblDescription", .kind = K::Label, .rect = {240, 1080, 5265, 210},
+     .caption = "Supports Half-Life v1.1.0.7"},
+    {.name = "lblTest", .kind = K::Label, .rect = {240, 1320, 5235, 195},
+     .caption = "Tested on Counter-Strike 1.1 and Team Fortress Classic 1.5"},
+    {.name = "lblEmail", .kind = K::Label, .rect = {240, 1680, 5235, 195},
+     .caption = "Please E-mail any comments or suggestions to wren@example.org"},
+    {.name = "lblCredit", .kind = K::Label, .rect = {240, 1980, 5235, 195},
+     .caption = "Many thanks to Juno Pell and Oskar Brightwater for beta testing."},
+    {.name = "Line1(0)", .kind = K::Line, .rect = {60, 2460, 5549, 30}, .caption = "#ffffff"},
+    {.name = "Line1(1)", .kind = K::Line, .rect = {60, 2460, 5564, 15}, .caption = "#808080"},
+    {.name = "lblDisclaimer", .kind = K::Label, .rect = {240, 2580, 3870, 825},
+     .caption = "The author takes no responsibility for any damage or loss of data caused by "
+                "this program. Kestro is free to distribute as long as all of its files are "
+                "included."},
+    {.name = "cmdOK", .kind = K::Button, .rect = {4245, 2580, 1260, 345}, .caption = "OK"},
+    {.name = "cmdSysInfo", .kind = K::Button, .rect = {4260, 3000, 1245, 345},
+     .caption = "&System Info..."},
 };
 
 }  // namespace

@@ -21,11 +21,11 @@ using K = ElementKind;
 
 // Left, top, width, height in twips, in focus order.
 constexpr ElementSpec kElements[]{
-    {"drvChange", K::List, "", {120, 120, 2835, 315}, ""},
-    {"dirLook", K::FolderList, "", {120, 480, 2835, 2790}, ""},
-    {"Label1", K::Label, "", {120, 3360, 1935, 435}, "Please browse to your Half-Life directory.",
-     Emphasis::Bold},
-    {"cmdDone", K::Button, "", {2220, 3360, 735, 435}, "Done"},
+    {.name = "drvChange", .kind = K::List, .rect = {120, 120, 2835, 315}},
+    {.name = "dirLook", .kind = K::FolderList, .rect = {120, 480, 2835, 2790}},
+    {.name = "Label1", .kind = K::Label, .rect = {120, 3360, 1935, 435},
+     .caption = "Please browse to your Half-Life directory.", .emphasis = Emphasis::Bold},
+    {.name = "cmdDone", .kind = K::Button, .rect = {2220, 3360, 735, 435}, .caption = "Done"},
 };
 
 constexpr int kPathRole = Qt::UserRole;

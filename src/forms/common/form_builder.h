@@ -37,6 +37,8 @@ enum class ElementKind {
 
 enum class Emphasis { Regular, Bold, BoldLarge };
 
+// Rows name their fields (`{.name = "cmdOK", .kind = ElementKind::Button, ...}`) and state
+// only what the element has.
 struct ElementSpec {
     const char* name;
     ElementKind kind;

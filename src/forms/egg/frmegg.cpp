@@ -12,7 +12,8 @@ namespace {
 // bottom edges; the picture sits in its top-left corner at natural size, so its top four rows
 // and a few pixels at the right and bottom are cut off.
 constexpr ElementSpec kElements[]{
-    {"picScreenie", ElementKind::PictureBox, "", {0, -60, 9615, 7215}, pictures::kScreenshot},
+    {.name = "picScreenie", .kind = ElementKind::PictureBox, .rect = {0, -60, 9615, 7215},
+     .caption = pictures::kScreenshot},
 };
 
 }  // namespace

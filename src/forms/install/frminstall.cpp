@@ -36,36 +36,39 @@ struct InstallElement {
     std::size_t mod = kNoMod;  // a mod's check box: its row of kInstallMods
     bool tickedAtOpen = false;
 };
+constexpr bool kTicked = true;  // the check box is ticked when the window opens
 
 // Left, top, width, height in twips, in focus order: "Install" first, so that it holds the
 // focus when the window opens. The install order of the mods is the reading order of the two
 // columns of check boxes: the left column from top to bottom, then the right one.
 const InstallElement kElements[]{
-    {{"lblBrowse", K::Label, "", {240, 180, 3555, 195},
-      "Please browse to your Half-Life directory.", kBold}},
-    {{"Line1", K::Separator, "", {60, 900, 4200, 30}, ""}},
-    {{"lblMods", K::Label, "", {240, 1020, 3855, 255},
-      "Select the games to have config installed to.", kBold}},
-    {{"cmdSave", K::Button, "", {2580, 2040, 1095, 375}, "Install"}},
-    {{"cmdCancel", K::Button, "", {2580, 2520, 1095, 375}, "Cancel"}},
-    {{"txtFileName", K::TextField, "", {240, 420, 2835, 315}, kDefaultGameDirectory.data()}},
-    {{"chkCStrike", K::CheckBox, "", {300, 1680, 1755, 255}, "Counter-Strike"},
-     installRow("cstrike")},
-    {{"chkDoD", K::CheckBox, "", {300, 1980, 1755, 255}, "Day of Defeat"},
-     installRow("dod")},
-    {{"chkFirearms", K::CheckBox, "", {300, 2580, 1755, 255}, "Firearms"},
-     installRow("firearms")},
-    {{"chkAction", K::CheckBox, "", {300, 1380, 1755, 255}, "Action Half-Life"},
-     installRow("action")},
-    {{"chkTFC", K::CheckBox, "", {2220, 1680, 1875, 255}, "Team Fortress Classic"},
-     installRow("tfc"), true},
-    {{"chkValve", K::CheckBox, "", {2220, 1380, 1875, 255}, "Regular Half-Life"},
-     installRow("valve"), true},
-    {{"cmdBrowse", K::Button, "", {3180, 420, 915, 315}, "Browse"}},
-    {{"chkDMC", K::CheckBox, "", {300, 2280, 1755, 255}, "Deathmatch Classic"},
-     installRow("dmc"), true},
-    {{"chkFLF", K::CheckBox, "", {300, 2880, 1755, 255}, "Frontline Force"},
-     installRow("frontline")},
+    {{.name = "lblBrowse", .kind = K::Label, .rect = {240, 180, 3555, 195},
+      .caption = "Please browse to your Half-Life directory.", .emphasis = kBold}},
+    {{.name = "Line1", .kind = K::Separator, .rect = {60, 900, 4200, 30}}},
+    {{.name = "lblMods", .kind = K::Label, .rect = {240, 1020, 3855, 255},
+      .caption = "Select the games to have config installed to.", .emphasis = kBold}},
+    {{.name = "cmdSave", .kind = K::Button, .rect = {2580, 2040, 1095, 375}, .caption = "Install"}},
+    {{.name = "cmdCancel", .kind = K::Button, .rect = {2580, 2520, 1095, 375},
+      .caption = "Cancel"}},
+    {{.name = "txtFileName", .kind = K::TextField, .rect = {240, 420, 2835, 315},
+      .caption = kDefaultGameDirectory.data()}},
+    {{.name = "chkCStrike", .kind = K::CheckBox, .rect = {300, 1680, 1755, 255},
+      .caption = "Counter-Strike"}, installRow("cstrike")},
+    {{.name = "chkDoD", .kind = K::CheckBox, .rect = {300, 1980, 1755, 255},
+      .caption = "Day of Defeat"}, installRow("dod")},
+    {{.name = "chkFirearms", .kind = K::CheckBox, .rect = {300, 2580, 1755, 255},
+      .caption = "Firearms"}, installRow("firearms")},
+    {{.name = "chkAction", .kind = K::CheckBox, .rect = {300, 1380, 1755, 255},
+      .caption = "Action Half-Life"}, installRow("action")},
+    {{.name = "chkTFC", .kind = K::CheckBox, .rect = {2220, 1680, 1875, 255},
+      .caption = "Team Fortress Classic"}, installRow("tfc"), kTicked},
+    {{.name = "chkValve", .kind = K::CheckBox, .rect = {2220, 1380, 1875, 255},
+      .caption = "Regular Half-Life"}, installRow("valve"), kTicked},
+    {{.name = "cmdBrowse", .kind = K::Button, .rect = {3180, 420, 915, 315}, .caption = "Browse"}},
+    {{.name = "chkDMC", .kind = K::CheckBox, .rect = {300, 2280, 1755, 255},
+      .caption = "Deathmatch Classic"}, installRow("dmc"), kTicked},
+    {{.name = "chkFLF", .kind = K::CheckBox, .rect = {300, 2880, 1755, 255},
+      .caption = "Frontline Force"}, installRow("frontline")},
 };
 
 }  // namespace

@@ -14,15 +14,16 @@ constexpr Emphasis kBold = Emphasis::Bold;
 
 // Left, top, width, height in twips, in keyboard focus order (the label takes no focus).
 constexpr ElementSpec kElements[]{
-    {"Label1", K::Label, "", {240, 120, 3855, 675},
-     "These presets only affect options that are not dependant on the type of processor, "
-     "video card or Internet connection you have.", kBold},
-    {"cmdLow", K::Button, "", {240, 900, 3855, 435},
-     "I found my computer in a junkyard (Lowest)", kBold},
-    {"cmdDefault", K::Button, "", {240, 1500, 3855, 435},
-     "I'm scared I'll hurt my system (HL Default)", kBold},
-    {"cmdHigh", K::Button, "", {240, 2100, 3855, 435},
-     "I'm a rich brat with a L337 system (Highest)", kBold},
+    {.name = "Label1", .kind = K::Label, .rect = {240, 120, 3855, 675},
+     .caption = "These presets only affect options that are not dependant on the type of "
+                "processor, video card or Internet connection you have.",
+     .emphasis = kBold},
+    {.name = "cmdLow", .kind = K::Button, .rect = {240, 900, 3855, 435},
+     .caption = "I found my computer in a junkyard (Lowest)", .emphasis = kBold},
+    {.name = "cmdDefault", .kind = K::Button, .rect = {240, 1500, 3855, 435},
+     .caption = "I'm scared I'll hurt my system (HL Default)", .emphasis = kBold},
+    {.name = "cmdHigh", .kind = K::Button, .rect = {240, 2100, 3855, 435},
+     .caption = "I'm a rich brat with a L337 system (Highest)", .emphasis = kBold},
 };
 
 }  // namespace

@@ -35,54 +35,25 @@ QString typedText(const QPlainTextEdit* box) {
     return text;
 }
 
-// Each kind of option control turns into its member's type and back.
-template <class Member>
-struct Binding;
+// Each kind of option control shows its member's type: a check box 0 or 1, a list an index
+// or -1, an option button whether it is selected, a text field UTF-8 text.
+int valueOf(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+int valueOf(const QComboBox* list) { return list->currentIndex(); }
+bool valueOf(const QRadioButton* button) { return button->isChecked(); }
+std::string valueOf(const QLineEdit* field) { return field->text().toStdString(); }
 
-template <>
-struct Binding<int OptionSet::*> {  // check box: 0 or 1; list: index or -1
-    static int read(const QWidget* w) {
-        if (auto* box = qobject_cast<const QCheckBox*>(w)) return box->isChecked() ? 1 : 0;
-        return static_cast<const QComboBox*>(w)->currentIndex();
-    }
-    static void write(QWidget* w, int value) {
-        if (auto* box = qobject_cast<QCheckBox*>(w)) return box->setChecked(isTicked(value));
-        auto* list = static_cast<QComboBox*>(w);
-        list->setCurrentIndex(value >= -1 && value < list->count() ? value : -1);
-    }
-};
-
-template <>
-struct Binding<bool OptionSet::*> {  // option button
-    static bool read(const QWidget* w) { return static_cast<const QRadioButton*>(w)->isChecked(); }
-    // The two buttons form one exclusive group: selecting one clears the other.
-    static void write(QWidget* w, bool value) {
-        if (value) static_cast<QRadioButton*>(w)->setChecked(true);
-    }
-};
-
-template <>
-struct Binding<std::string OptionSet::*> {  // text field, as UTF-8
-    static std::string read(const QWidget* w) {
-        return static_cast<const QLineEdit*>(w)->text().toStdString();
-    }
-    static void write(QWidget* w, const std::string& value) {
-        auto* field = static_cast<QLineEdit*>(w);
-        const QString text = QString::fromStdString(value);
-        // Setting the same text again would still move the cursor and clear the undo history.
-        if (field->text() != text) field->setText(text);
-    }
-};
-
-// Calls `use` with an option control's member and widget, for a control that shows a member.
-template <class Control, class Use>
-void bind(const Control& control, Use use) {
-    std::visit(
-        [&](auto member) {
-            if constexpr (!std::is_same_v<decltype(member), std::monostate>)
-                use(member, control.widget);
-        },
-        control.member);
+void showValue(QCheckBox* box, int value) { box->setChecked(isTicked(value)); }
+void showValue(QComboBox* list, int value) {
+    list->setCurrentIndex(value >= -1 && value < list->count() ? value : -1);
+}
+// The two buttons form one exclusive group: selecting one clears the other.
+void showValue(QRadioButton* button, bool value) {
+    if (value) button->setChecked(true);
+}
+void showValue(QLineEdit* field, const std::string& value) {
+    const QString text = QString::fromStdString(value);
+    // Setting the same text again would still move the cursor and clear the undo history.
+    if (field->text() != text) field->setText(text);
 }
 
 }  // namespace
@@ -104,37 +75,45 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent) {
     setResultText(QString::fromLatin1(kResultStartupText));
     Form_Initialize();
 
-    connectHandlers(elements);
+    connectButtons(elements);
     new DescriptionHover(this, QString::fromLatin1(kStartWindowHelp), elements,
                          elements.get<QLabel>("lblDescript"));
     centreOnScreen(this);
 }
 
 void frmStart::bindOptionControls(const Elements& elements) {
-    const auto& widgets = elements.inTableOrder();
-    for (qsizetype i = 0; i < widgets.size(); ++i) {
-        const StartElement& row = startElements()[std::size_t(i)];
-        if (!std::holds_alternative<std::monostate>(row.option))
-            options_.push_back({widgets[i], row.option});
-        if (row.group == Group::OpenGL) openGLGroup_ << widgets[i];
-        if (row.group == Group::NetGraph) netGraphGroup_ << widgets[i];
+    for (const StartElement& row : startElements()) {
+        std::visit(
+            [&](auto binding) {
+                using Binding = decltype(binding);
+                if constexpr (!std::is_same_v<Binding, std::monostate>)
+                    bindOption(elements.get<typename Binding::Widget>(row.element.name),
+                               binding.member);
+            },
+            row.option);
+        if (row.group == Group::OpenGL) openGLGroup_ << elements.get(row.element.name);
+        if (row.group == Group::NetGraph) netGraphGroup_ << elements.get(row.element.name);
+    }
+}
+
+template <class Widget, class Value>
+void frmStart::bindOption(Widget* widget, Value OptionSet::*member) {
+    options_.push_back(
+        {[widget, member](OptionSet& options) { options.*member = valueOf(widget); },
+         [widget, member](const OptionSet& options) { showValue(widget, options.*member); }});
+    if constexpr (std::is_same_v<Widget, QCheckBox>) {
+        connect(widget, &QCheckBox::toggled, this, [this, member] { optionClicked(member); });
+    } else if constexpr (std::is_same_v<Widget, QRadioButton>) {
+        // The rendering rule: the OpenGL group follows the selected option button.
+        connect(widget, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected && !showing_) showOptions(optionSet());
+        });
     }
 }
 
 void frmStart::Form_Initialize() { showOptions(startupOptionSet()); }
 
-void frmStart::connectHandlers(const Elements& elements) {
-    for (const OptionControl& control : options_) {
-        if (auto* box = qobject_cast<QCheckBox*>(control.widget)) {
-            const CheckBox member = std::get<int OptionSet::*>(control.member);
-            connect(box, &QCheckBox::toggled, this, [this, member] { optionClicked(member); });
-        } else if (auto* button = qobject_cast<QRadioButton*>(control.widget)) {
-            // The rendering rule: the OpenGL group follows the selected option button.
-            connect(button, &QRadioButton::toggled, this, [this](bool selected) {
-                if (selected && !showing_) showOptions(optionSet());
-            });
-        }
-    }
+void frmStart::connectButtons(const Elements& elements) {
     const std::pair<const char*, void (frmStart::*)()> buttons[] = {
         {"cmdGenerate", &frmStart::cmdGenerate_Click}, {"cmdInstall", &frmStart::cmdInstall_Click},
         {"cmdPreset", &frmStart::cmdPreset_Click},     {"cmdAbout", &frmStart::cmdAbout_Click},
@@ -153,19 +132,13 @@ void frmStart::optionClicked(CheckBox box) {
 
 OptionSet frmStart::optionSet() const {
     OptionSet options;
-    for (const OptionControl& control : options_)
-        bind(control, [&]<class Member>(Member member, const QWidget* w) {
-            options.*member = Binding<Member>::read(w);
-        });
+    for (const OptionControl& control : options_) control.read(options);
     return options;
 }
 
 void frmStart::showOptions(const OptionSet& options) {
     const bool wasShowing = std::exchange(showing_, true);
-    for (const OptionControl& control : options_)
-        bind(control, [&]<class Member>(Member member, QWidget* w) {
-            Binding<Member>::write(w, options.*member);
-        });
+    for (const OptionControl& control : options_) control.show(options);
     const EnabledGroups enabled = enabledGroups(options);
     for (QWidget* w : openGLGroup_) w->setEnabled(enabled.openGL);
     for (QWidget* w : netGraphGroup_) w->setEnabled(enabled.netGraph);

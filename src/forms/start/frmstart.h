@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "config/option_set.h"
@@ -41,9 +42,11 @@ public slots:
     void cmdExit_Click();
 
 private:
+    // An option control as its row binds it: it reads its value into an option set and shows
+    // an option set's value.
     struct OptionControl {
-        QWidget* widget;
-        OptionMember member;
+        std::function<void(OptionSet&)> read;
+        std::function<void(const OptionSet&)> show;
     };
 
     void Form_Initialize();
@@ -52,7 +55,9 @@ private:
     void showOptions(const OptionSet& options);
     void setResultText(const QString& crlfText);
     void bindOptionControls(const Elements& elements);
-    void connectHandlers(const Elements& elements);
+    template <class Widget, class Value>
+    void bindOption(Widget* widget, Value OptionSet::*member);
+    void connectButtons(const Elements& elements);
     // A check box or option button changed by the user: its rule runs on the option set.
     void optionClicked(CheckBox box);
 
