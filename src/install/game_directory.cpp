@@ -38,11 +38,13 @@ std::vector<std::string_view> namesAfterDrive(std::string_view path) {
 
 std::optional<std::string> entryIgnoringCase(const fs::path& dir, std::string_view name) {
     std::error_code error;
-    if (fs::exists(fs::symlink_status(dir / name, error))) return std::string(name);
+    if (fs::exists(fs::symlink_status(dir / gameDirectoryPath(name), error)))
+        return std::string(name);
     std::optional<std::string> found;
     for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
-        std::string entry = it->path().filename().string();
-        if (sameIgnoringCase(entry, name) && (!found || entry < *found)) found = std::move(entry);
+        std::optional<std::string> entry = pathText(it->path().filename());
+        if (entry && sameIgnoringCase(*entry, name) && (!found || *entry < *found))
+            found = std::move(entry);
     }
     return found;
 }
@@ -52,6 +54,19 @@ fs::path gameDirectoryPath(std::string_view typed) {
     return fs::path(std::u8string(typed.begin(), typed.end()));
 #else
     return fs::path(std::string(typed));
+#endif
+}
+
+std::optional<std::string> pathText(const fs::path& path) {
+#ifdef _WIN32
+    try {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    } catch (const std::exception&) {
+        return std::nullopt;  // a lone surrogate: no UTF-8 for it
+    }
+#else
+    return path.string();
 #endif
 }
 
@@ -82,7 +97,7 @@ std::optional<fs::path> winePath(std::string_view path, const fs::path& prefix) 
         std::optional<std::string> entry;
         if (onDisk) entry = entryIgnoringCase(found, name);
         onDisk = entry.has_value();
-        found /= onDisk ? fs::path(*entry) : fs::path(name);
+        found /= gameDirectoryPath(onDisk ? *entry : name);
     }
     return found;
 }

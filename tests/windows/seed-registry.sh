@@ -23,7 +23,9 @@ reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools Location' /v MSINFO /t REG_SZ \
     /d 'C:\kestro-test\msinfo' /f
 
-# Steam as the install window's game search reads it: the game's own record names a folder
-# without the game, Steam's folder lists a second library where the game is.
-reg add 'HKCU\Software\Valve\Steam' /v SteamPath /t REG_SZ /d 'c:/kestro-steam' /f
-reg add 'HKCU\Software\Valve\Steam' /v ModInstallPath /t REG_SZ /d 'C:\kestro-steam\no-game' /f
+# Steam and the retail game as the game search reads them, in other scripts: the game's own
+# record names a folder without the game; Steam's folder holds the game and lists a second
+# library; the retail folder has an accent.
+reg add 'HKCU\Software\Valve\Steam' /v SteamPath /t REG_SZ /d 'C:\Игры\Steam' /f
+reg add 'HKCU\Software\Valve\Steam' /v ModInstallPath /t REG_SZ /d 'C:\Игры\Steam\no-game' /f
+reg add 'HKLM\SOFTWARE\Valve\Half-Life' /v InstallPath /t REG_SZ /d 'C:\Jeux é\Half-Life' /f
