@@ -1,8 +1,10 @@
 #include "line_files.h"
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
+#include "native_calls.h"
 #include "native_file.h"
 
 namespace kestro {
@@ -70,8 +72,9 @@ std::error_code rewriteInPlace(const fs::path& target, std::error_code refusal,
     return rewrite(file, text);
 }
 
-// Writes the new contents beside `target` and renames them over it, giving them the owner,
-// group and permissions of the file they replace. Where the folder refuses that, the file is
+// Writes the new contents beside `target` and puts them in its place (on Windows as its own
+// replace does, keeping the ACL and attributes), giving them the owner, group and permissions
+// of the file they replace. Where the folder refuses that, the file is
 // rewritten in place instead.
 std::error_code replaceWhole(const fs::path& target,
                              const std::optional<File::Attributes>& attributes,
@@ -85,7 +88,8 @@ std::error_code replaceWhole(const fs::path& target,
     if (!error) error = writeLine(staged, text);
     bool renameRefused = false;
     if (!error) {
-        fs::rename(stagedName, target, error);
+        if (native::calls::replace(stagedName, target) != 0)
+            error = {errno, std::generic_category()};
         renameRefused = refusedByFolder(error);
     }
     if (error) {

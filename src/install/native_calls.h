@@ -26,6 +26,12 @@ int close(int fd);
 int truncate(int fd);
 int sync(int fd);
 
+// Gives `staged` the name `target`, replacing the file there. On Windows an existing target is
+// replaced as the system's own replace does (ReplaceFileW): the file keeps its permissions (ACL),
+// attributes, short name and creation time. A refusal sets EACCES (or EPERM, EROFS) as a
+// rename's would, so that the caller can write in place instead.
+int replace(const std::filesystem::path& staged, const std::filesystem::path& target);
+
 struct Status {
     bool regular;
     long long size;

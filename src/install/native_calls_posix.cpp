@@ -1,5 +1,6 @@
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +44,10 @@ int truncate(int fd) {
 }
 
 int sync(int fd) { return ::fsync(fd); }
+
+int replace(const std::filesystem::path& staged, const std::filesystem::path& target) {
+    return ::rename(staged.c_str(), target.c_str());
+}
 
 std::optional<Status> status(int fd) {
     struct stat st {};

@@ -46,11 +46,15 @@ private slots:
         flushDeletes();
     }
 
-    // The browser lists and writes a Polish name.
+    // The browser lists and writes a Polish name; the install replaces a hidden kestro.cfg,
+    // which stays hidden.
     void browseDrivesThenInstallOnC() {
         const QString config = QStringLiteral("C:/Gry Łódź/valve/kestro.cfg");
         QVERIFY(QDir(QStringLiteral("C:/")).mkpath(QStringLiteral("Gry Łódź/valve")));
         QFile::remove(config);
+        QFile old(config);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") && (old.close(), true));
+        SetFileAttributesW(config.toStdWString().c_str(), FILE_ATTRIBUTE_HIDDEN);
         auto* install = SingleWindow<frmInstall>::show([] {
             return new frmInstall([]() -> std::optional<QString> { return "fps_max 72\r\n"; });
         });
@@ -85,6 +89,7 @@ private slots:
         QFile written(config);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), QByteArray("fps_max 72\r\n\r\n"));
+        QVERIFY(GetFileAttributesW(config.toStdWString().c_str()) & FILE_ATTRIBUTE_HIDDEN);
     }
 
     // seed-registry.sh names Steam's folder C:\Игры\Steam, whose list (UTF-8, as Steam writes
