@@ -46,6 +46,15 @@ constexpr int kNothingFound = 1;
 constexpr int kStartFailed = 1;
 constexpr int kUsageError = 2;
 
+// Where a console shows nothing of the window program (Windows), how to reach its twin.
+#ifdef _WIN32
+constexpr char kConsoleHint[] =
+    "\nIn cmd.exe or PowerShell, type `kestro` and the options: kestro.com answers in\n"
+    "the console and waits, as kestro.exe (the window) cannot.";
+#else
+constexpr char kConsoleHint[] = "";
+#endif
+
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -84,7 +93,10 @@ bool writeAll(std::FILE* stream, std::string_view bytes) {
     // Binary, so that CR LF stays CR LF. A window program started without a stream has
     // descriptor -2, which must never reach _setmode: the C run-time would end the program.
     const int descriptor = _fileno(stream);
-    if (descriptor < 0) return errno = EBADF, false;
+    if (descriptor < 0) {
+        errno = EBADF;
+        return false;
+    }
     _setmode(descriptor, _O_BINARY);
 #endif
     return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
@@ -103,8 +115,10 @@ bool writeText(std::FILE* stream, std::string_view utf8) {
             DWORD written = 0;
             auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - at, 8192));
             if (chunk > 1 && IS_HIGH_SURROGATE(text[at + chunk - 1])) --chunk;  // pairs whole
-            if (!WriteConsoleW(handle, text.data() + at, chunk, &written, nullptr) || !written)
-                return errno = EIO, false;
+            if (!WriteConsoleW(handle, text.data() + at, chunk, &written, nullptr) || !written) {
+                errno = EIO;
+                return false;
+            }
             at += written;
         }
         return true;
@@ -131,14 +145,10 @@ int complain(const QString& text, int status) {
 class Parser {
 public:
     Parser() {
-        parser_.setApplicationDescription(QStringLiteral(
-            "Writes a tuned console config for Half-Life and its mods.\n"
-            "Without options it opens its window."
-#ifdef _WIN32
-            "\nIn cmd.exe or PowerShell, type `kestro` and the options: kestro.com answers in\n"
-            "the console and waits, as kestro.exe (the window) cannot."
-#endif
-            ));
+        parser_.setApplicationDescription(
+            QStringLiteral("Writes a tuned console config for Half-Life and its mods.\n"
+                           "Without options it opens its window.") +
+            QLatin1String(kConsoleHint));
         parser_.addOptions(optionList());
     }
 
