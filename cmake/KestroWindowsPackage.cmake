@@ -1,8 +1,8 @@
-# The portable zip for Windows: kestro.exe beside exactly the Qt DLLs, Qt plugins and compiler
-# run-time DLLs it loads, with their licence texts and ours. `cpack` in the build directory
-# makes kestro-VERSION-win64.zip (one folder of that name inside).
+# The portable zip for Windows: kestro.exe and its console twin kestro.com beside exactly the
+# Qt DLLs, Qt plugins and compiler run-time DLLs they load, with their licence texts and ours.
+# `cpack` in the build directory makes kestro-VERSION-win64.zip (one folder of that name inside).
 
-install(TARGETS kestro RUNTIME DESTINATION .)
+install(TARGETS kestro kestro_console RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)

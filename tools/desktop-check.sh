@@ -4,7 +4,9 @@
 # AppStream metadata, the copyright file, the changelog and the manual page, that these
 # validate, that the package's dependencies are real packages and that lintian finds nothing
 # in it. Also checks the pictures, and compiles the Windows resources (version block, icon,
-# application manifest) with the cross resource compiler and reads them back.
+# application manifest) with the cross resource compiler and reads them back. (The Windows
+# programs' own headers, kestro.exe a GUI and kestro.com a console program, are checked by
+# tools/windows-smoke.sh in the zip: there is no Windows build yet when this runs.)
 # Usage: tools/desktop-check.sh [BUILD_DIR]   (after the build; `make desktop-check` does both)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -6,14 +6,24 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #endif
@@ -33,7 +43,17 @@ namespace fs = std::filesystem;
 constexpr int kWriteFailed = 1;
 constexpr int kInstallFailed = 1;
 constexpr int kNothingFound = 1;
+constexpr int kStartFailed = 1;
 constexpr int kUsageError = 2;
+
+// Where a console shows nothing of the window program (Windows), how to reach its twin.
+#ifdef _WIN32
+constexpr char kConsoleHint[] =
+    "\nIn cmd.exe or PowerShell, type `kestro` and the options: kestro.com answers in\n"
+    "the console and waits, as kestro.exe (the window) cannot.";
+#else
+constexpr char kConsoleHint[] = "";
+#endif
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -69,34 +89,66 @@ QString presetNames(const QString& separator) {
 
 // Writes the bytes unchanged and flushes them; false when they did not all arrive.
 bool writeAll(std::FILE* stream, std::string_view bytes) {
+#ifdef _WIN32
+    // Binary, so that CR LF stays CR LF. A window program started without a stream has
+    // descriptor -2, which must never reach _setmode: the C run-time would end the program.
+    const int descriptor = _fileno(stream);
+    if (descriptor < 0) {
+        errno = EBADF;
+        return false;
+    }
+    _setmode(descriptor, _O_BINARY);
+#endif
     return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
            std::fflush(stream) == 0;
 }
 
-int answer(std::string_view bytes) {
+// Writes UTF-8 text: into a Windows console as wide characters, so that every name shows as
+// typed; into a file or a pipe as the bytes themselves, the same on every system.
+bool writeText(std::FILE* stream, std::string_view utf8) {
 #ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);  // CR LF lines stay CR LF
+    const HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        const std::wstring text = fromUtf8(utf8).toStdWString();
+        for (std::size_t at = 0; at < text.size();) {
+            DWORD written = 0;
+            auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - at, 8192));
+            if (chunk > 1 && IS_HIGH_SURROGATE(text[at + chunk - 1])) --chunk;  // pairs whole
+            if (!WriteConsoleW(handle, text.data() + at, chunk, &written, nullptr) || !written) {
+                errno = EIO;
+                return false;
+            }
+            at += written;
+        }
+        return true;
+    }
 #endif
-    if (writeAll(stdout, bytes)) return 0;
+    return writeAll(stream, utf8);
+}
+
+int answer(std::string_view utf8) {
+    if (writeText(stdout, utf8)) return 0;
     const QByteArray message =
         "kestro: cannot write to standard output: " + QByteArray(std::strerror(errno)) + '\n';
-    writeAll(stderr, message.toStdString());
+    writeText(stderr, message.toStdString());
     return kWriteFailed;
 }
 
-int answer(const QString& text) { return answer(text.toLocal8Bit().toStdString()); }
+int answer(const QString& text) { return answer(text.toStdString()); }
 
 int complain(const QString& text, int status) {
-    writeAll(stderr, (QStringLiteral("kestro: ") + text + u'\n').toLocal8Bit().toStdString());
+    writeText(stderr, (QStringLiteral("kestro: ") + text + u'\n').toStdString());
     return status;
 }
 
 class Parser {
 public:
     Parser() {
-        parser_.setApplicationDescription(QStringLiteral(
-            "Writes a tuned console config for Half-Life and its mods.\n"
-            "Without options it opens its window."));
+        parser_.setApplicationDescription(
+            QStringLiteral("Writes a tuned console config for Half-Life and its mods.\n"
+                           "Without options it opens its window.") +
+            QLatin1String(kConsoleHint));
         parser_.addOptions(optionList());
     }
 
@@ -151,7 +203,7 @@ private:
         }
         const QString message = QStringLiteral("kestro: %1\nValid options: %2.\n")
                                     .arg(problem, options.join(QStringLiteral(", ")));
-        writeAll(stderr, message.toLocal8Bit().toStdString());
+        writeText(stderr, message.toStdString());
         return kUsageError;
     }
 
@@ -249,6 +301,32 @@ private:
 };
 
 }  // namespace
+
+#ifdef _WIN32
+int startWindowProgram() {
+    std::wstring program(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, program.data(), DWORD(program.size()))) ==
+           program.size())
+        program.resize(program.size() * 2);
+    program = fs::path(program.substr(0, length)).replace_extension(L".exe").wstring();
+    std::wstring commandLine = L'"' + program + L'"';
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    // Nothing inherited: the window must not hold this console's pipes open.
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started)) {
+        const QString reason = qt_error_string(int(GetLastError()));
+        return complain(QStringLiteral("cannot start %1: %2")
+                            .arg(QString::fromStdWString(program), reason),
+                        kStartFailed);
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return 0;
+}
+#endif
 
 std::optional<int> answerOnTerminal(int argc, char* argv[]) {
     if (argc <= 1) return std::nullopt;

@@ -7,8 +7,18 @@
 namespace kestro::cli {
 
 // Answers --help, --version, --print-config and --find-game on standard output, installs with
-// --install, and rejects what it does not know on standard error (status 2). Returns the exit status, or nothing when the
-// windows are to start (no arguments).
+// --install, and rejects what it does not know on standard error (status 2). Returns the exit
+// status, or nothing when the windows are to start (no arguments).
+// Arguments are taken as UTF-16 on Windows (QCoreApplication reads the command line the system
+// keeps); output to a file or a pipe is UTF-8 on every system, and to a Windows console wide
+// text.
 std::optional<int> answerOnTerminal(int argc, char* argv[]);
+
+#ifdef _WIN32
+// A bare start of the console program (kestro.com): starts the window program beside it
+// (kestro.exe) without waiting, so that the console is free at once and no console window is
+// left. Returns the exit status: 0, or 1 with a message when it could not start.
+int startWindowProgram();
+#endif
 
 }  // namespace kestro::cli

@@ -32,14 +32,17 @@ std::vector<std::string_view> namesAfterDrive(std::string_view path) {
 std::optional<std::string> FolderNames::entryIgnoringCase(const fs::path& dir,
                                                           std::string_view name) {
     std::error_code error;
-    if (fs::exists(fs::symlink_status(dir / name, error))) return std::string(name);
+    if (fs::exists(fs::symlink_status(dir / gameDirectoryPath(name), error)))
+        return std::string(name);
     auto [listing, first] = listed_.try_emplace(dir);
     if (first) {
         for (fs::directory_iterator it(dir, error), end; !error && it != end;
              it.increment(error)) {
-            std::string entry = it->path().filename().string();
-            std::string& kept = listing->second[lowerAscii(entry)];
-            if (kept.empty() || entry < kept) kept = std::move(entry);
+            // A name no text can hold is no name the program looks for.
+            std::optional<std::string> entry = pathText(it->path().filename());
+            if (!entry) continue;
+            std::string& kept = listing->second[lowerAscii(*entry)];
+            if (kept.empty() || *entry < kept) kept = std::move(*entry);
         }
     }
     const auto found = listing->second.find(lowerAscii(std::string(name)));
@@ -63,6 +66,19 @@ std::vector<std::string_view> pathNames(std::string_view path) {
         begin = end + 1;
     }
     return names;
+}
+
+std::optional<std::string> pathText(const fs::path& path) {
+#ifdef _WIN32
+    try {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    } catch (const std::exception&) {
+        return std::nullopt;  // a lone surrogate: no UTF-8 for it
+    }
+#else
+    return path.string();
+#endif
 }
 
 bool isDrivePath(std::string_view path) {
@@ -103,7 +119,7 @@ std::optional<fs::path> winePath(std::string_view path, const fs::path& prefix,
         std::optional<std::string> entry;
         if (onDisk) entry = names.entryIgnoringCase(found, name);
         onDisk = entry.has_value();
-        found /= onDisk ? fs::path(*entry) : fs::path(name);
+        found /= gameDirectoryPath(onDisk ? *entry : name);
     }
     return found;
 }

@@ -14,11 +14,18 @@
 namespace kestro {
 
 // The install window's path field, given as UTF-8, as a path of this system. Nothing in it is
-// changed: drive paths are looked up only when a mod's files are installed.
+// changed: drive paths are looked up only when a mod's files are installed. Every path the
+// program makes from its own text (a registry value, a name in Steam's list) is made here: on
+// Windows from the UTF-8 as such, never through the ANSI code page; elsewhere paths are bytes.
 std::filesystem::path gameDirectoryPath(std::string_view typed);
 
 // The names of `path` between its separators, "\\" and "/" alike, empty ones included.
 std::vector<std::string_view> pathNames(std::string_view path);
+
+// A path as the program's text: UTF-8 on Windows, its bytes elsewhere. Nothing for a Windows
+// name that is not valid UTF-16 (NTFS allows such names), which no text of ours can name.
+// Never throws, unlike path::string() and u8string() on Windows.
+std::optional<std::string> pathText(const std::filesystem::path& path);
 
 // Whether `path` starts with a drive letter and a colon.
 bool isDrivePath(std::string_view path);

@@ -9,9 +9,18 @@
 #include <optional>
 #include <set>
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 #include "game_directory.h"
 #include "library_folders.h"
-#include "sysinfo/ascii_case.h"
 #include "sysinfo/key_value.h"
 
 namespace kestro {
@@ -60,27 +69,21 @@ std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& 
     }
     // A zero character would end the path where the system reads it: such a text names nothing.
     if (text.empty() || text.find('\0') != std::string::npos) return std::nullopt;
-    return fs::path(text);
+    return gameDirectoryPath(text);
 }
 
-std::string utf8(const fs::path& path) {
-#ifdef _WIN32
-    const std::u8string text = fs::path(path).make_preferred().u8string();
-    return {text.begin(), text.end()};
-#else
-    return path.string();
-#endif
-}
-
-// The same folder reached any way gives the same key.
+// The same folder reached any way gives the same key; one that no text names, none.
 std::optional<std::string> folderKey(const fs::path& folder) {
     std::error_code error;
-    std::string key = fs::canonical(folder, error).generic_string();
+    fs::path key = fs::canonical(folder, error);
     if (error) return std::nullopt;
 #ifdef _WIN32
-    key = lowerAscii(std::move(key));
+    // Windows' names match in any letter case, of every script ("Игры" is "игры").
+    std::wstring name = key.generic_wstring();
+    CharLowerBuffW(name.data(), static_cast<DWORD>(name.size()));
+    key = name;
 #endif
-    return key;
+    return pathText(key);
 }
 
 std::string readVdf(const fs::path& file) {
@@ -104,10 +107,13 @@ public:
     void addGame(const fs::path& folder, std::string_view source, std::string shown = {}) {
         std::error_code error;
         const std::optional<std::string> valve = names_.entryIgnoringCase(folder, "valve");
-        if (!valve || !fs::is_directory(folder / *valve, error)) return;
+        if (!valve || !fs::is_directory(folder / gameDirectoryPath(*valve), error)) return;
+        // A folder whose name no text can hold is passed over.
+        std::optional<std::string> text = std::move(shown);
+        if (text->empty()) text = pathText(fs::path(folder).make_preferred());
         const std::optional<std::string> key = folderKey(folder);
-        if (!key || !remember(seenGames_, *key)) return;
-        found_.push_back({shown.empty() ? utf8(folder) : std::move(shown), std::string(source)});
+        if (!text || !key || !remember(seenGames_, *key)) return;
+        found_.push_back({std::move(*text), std::string(source)});
     }
 
     void addSteam(const fs::path& steam, const LibraryLocator& locate, std::string_view source) {
@@ -146,7 +152,7 @@ private:
         for (std::string_view name : names) {
             const std::optional<std::string> entry = names_.entryIgnoringCase(dir, name);
             if (!entry) return std::nullopt;
-            dir /= *entry;
+            dir /= gameDirectoryPath(*entry);
         }
         return dir;
     }
@@ -196,7 +202,7 @@ std::vector<fs::path> linuxSteamFolders(const SearchPlaces& places) {
 std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store) {
     Search search;
 #ifdef _WIN32
-    search.addGame(fs::path(std::string(kDefaultGameDirectory)), kFromDefault,
+    search.addGame(gameDirectoryPath(kDefaultGameDirectory), kFromDefault,
                    std::string(kDefaultGameDirectory));
 #else
     const std::optional<fs::path> prefix = winePrefix(places);

@@ -73,10 +73,11 @@ std::error_code rewriteInPlace(const Folder& folder, const fs::path& target,
     return rewrite(file, text);
 }
 
-// Writes the new contents beside `target`, stores them on disk and renames them over it,
+// Writes the new contents beside `target`, stores them on disk and puts them in its place
+// (on Windows as the system's own replace does, keeping the old file's ACL and attributes),
 // giving them the owner, group and permissions of the file they replace. Where the folder
-// refuses that, the file is rewritten in place instead.
-std::error_code replaceWhole(const Folder& folder, const fs::path& target,
+// refuses that, the file is rewritten in place instead. `replacing`: whether `target` exists.
+std::error_code replaceWhole(const Folder& folder, const fs::path& target, bool replacing,
                              const std::optional<File::Attributes>& attributes,
                              std::string_view text) {
     File staged;
@@ -95,7 +96,12 @@ std::error_code replaceWhole(const Folder& folder, const fs::path& target,
     }
     if (error) {
         staged = File{};  // closed before removal: Windows removes no open file
-        folder.remove(stagedName);
+        // A replace that lost the old file on the way (Windows' can) leaves the new one as the
+        // only copy of the config: it stays, under its staged name.
+        File old;
+        if (!replacing || old.open(folder, target, OpenFor::WritingExisting) !=
+                              std::errc::no_such_file_or_directory)
+            folder.remove(stagedName);
     }
     // A folder where others' files may not be replaced (the sticky bit) or renamed over.
     if (renameRefused) return rewriteInPlace(folder, target, error, text);
@@ -116,7 +122,7 @@ std::error_code writeLineReplacing(const Folder& folder, const fs::path& name,
     const std::error_code error = existing.open(at, leaf, OpenFor::WritingExisting);
     // No file yet (or no folder, which creating the new file then reports).
     if (error == std::errc::no_such_file_or_directory)
-        return replaceWhole(at, leaf, std::nullopt, text);
+        return replaceWhole(at, leaf, false, std::nullopt, text);
     if (error) return error;  // for example a directory, or a file we may not write
 
     // A device or a pipe has no contents to replace: the line goes straight to it.
@@ -126,7 +132,7 @@ std::error_code writeLineReplacing(const Folder& folder, const fs::path& name,
     if (existing.hasOtherNames()) return rewrite(existing, text);
     const std::optional<File::Attributes> attributes = existing.attributes();
     existing = File{};
-    return replaceWhole(at, leaf, attributes, text);
+    return replaceWhole(at, leaf, true, attributes, text);
 }
 
 std::error_code appendLine(const Folder& folder, const fs::path& name, std::string_view text) {

@@ -61,9 +61,11 @@ std::optional<Link> readLink(const FolderHandle& in, const std::filesystem::path
 // other user could point root's writes at a file of the system.
 bool followsLinksOf(unsigned owner);
 
-// Gives the file `from` in `in` the name `to` there, replacing a file of that name whole: on
-// Windows keeping the replaced file's permissions and attributes. Before it returns, the new
-// name is stored as far as the system lets a program ask for that.
+// Gives the file `from` in `in` the name `to` there, replacing a file of that name whole. On
+// Windows an existing file is replaced as the system's own replace does (ReplaceFileW): the
+// file keeps its permissions (ACL), attributes, short name and creation time. Before it
+// returns, the new name is stored as far as the system lets a program ask for that. A refusal
+// sets EACCES (or EPERM, EROFS), so that the caller can write in place instead.
 int renameIn(const FolderHandle& in, const std::filesystem::path& from, const std::filesystem::path& to);
 int removeIn(const FolderHandle& in, const std::filesystem::path& name);
 

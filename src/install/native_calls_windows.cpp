@@ -22,7 +22,8 @@ bool holdsZero(const std::filesystem::path& name) {
     return name.native().find(L'\0') != std::wstring::npos;
 }
 
-// errno for what Windows said, as far as the installer tells the cases apart.
+// errno for what Windows said, as far as the installer tells the cases apart: a refusal reads
+// as a POSIX system's refusal would, so that the writer falls back alike.
 int errnoOf(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -31,9 +32,11 @@ int errnoOf(DWORD error) {
     case ERROR_BAD_NETPATH:
         return ENOENT;
     case ERROR_ACCESS_DENIED:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:  // both files whole, each under its own name
+        return EACCES;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return EACCES;
+        return EBUSY;
     case ERROR_WRITE_PROTECT:
         return EROFS;
     case ERROR_DIRECTORY:
@@ -94,6 +97,7 @@ int truncate(int fd) { return ::_chsize_s(fd, 0) == 0 ? 0 : -1; }
 
 int sync(int fd) { return ::_commit(fd); }
 
+
 std::optional<Status> status(int fd) {
     struct _stat64 st {};
     if (::_fstat64(fd, &st) != 0) return std::nullopt;
@@ -115,10 +119,27 @@ bool followsLinksOf(unsigned) { return true; }
 
 int renameIn(const FolderHandle& in, const std::filesystem::path& from,
              const std::filesystem::path& to) {
+    const std::filesystem::path staged = in.path / from, target = in.path / to;
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
     // Written through: the call returns once the new name is on the disk.
-    if (::MoveFileExW((in.path / from).c_str(), (in.path / to).c_str(),
-                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
+    constexpr DWORD kMove = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    BOOL done = FALSE;
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        done = ::MoveFileExW(staged.c_str(), target.c_str(), kMove);
+    } else {
+        // Windows' replace carries the attributes over, Wine's does not: the new file takes
+        // them first (but read-only, which would keep it from taking the old one's place; the
+        // old file is never read-only here, as it was just opened for writing). A failure
+        // leaves them as they were, which the replace itself corrects on Windows.
+        constexpr DWORD kCarried = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+        if (attributes & kCarried) ::SetFileAttributesW(staged.c_str(), attributes & kCarried);
+        done = ::ReplaceFileW(target.c_str(), staged.c_str(), nullptr, 0, nullptr, nullptr);
+        // The old file went but the new one could not take its name: one more try, as a move.
+        if (!done && ::GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT)
+            done = ::MoveFileExW(staged.c_str(), target.c_str(), kMove);
+    }
+    if (done) return 0;
     errno = errnoOf(::GetLastError());
     return -1;
 }

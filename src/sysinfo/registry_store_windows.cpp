@@ -1,4 +1,6 @@
-// The settings store on Windows: the registry, through advapi32.
+// The settings store on Windows: the registry, through advapi32's wide (UTF-16) calls. The
+// program's names and texts are UTF-8; the ANSI calls would pass them through the ANSI code
+// page, which holds only a few of the scripts players name their folders in.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -6,6 +8,10 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "settings_store.h"
 
@@ -20,27 +26,69 @@ HKEY rootHandle(StoreRoot root) {
 
 HKEY keyHandle(StoreKey key) { return reinterpret_cast<HKEY>(key); }
 
+// The types whose data the registry keeps as UTF-16 text (and the ANSI calls convert).
+bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// UTF-8 to UTF-16; false for bytes that are not UTF-8.
+bool toWide(const std::string& text, std::wstring& wide) {
+    wide.clear();
+    if (text.empty()) return true;
+    const int size = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size,
+                                          nullptr, 0);
+    if (units <= 0) return false;
+    wide.resize(static_cast<std::size_t>(units));
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(),
+                               units) == units;
+}
+
 class RegistryStore : public SettingsStore {
 public:
     std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
                          std::uint32_t access, StoreKey& key) override {
+        std::wstring name;
+        if (!toWide(keyName, name)) return ERROR_NO_UNICODE_TRANSLATION;
         HKEY opened = nullptr;
-        const LONG result =
-            RegOpenKeyExA(rootHandle(root), keyName.c_str(), options, access, &opened);
+        const LONG result = RegOpenKeyExW(rootHandle(root), name.c_str(), options, access, &opened);
         if (result == ERROR_SUCCESS) key = reinterpret_cast<StoreKey>(opened);
         return result;
     }
 
+    // A text is handed over as UTF-8, and fits when its UTF-8 bytes do: the buffer is the
+    // program's, and the program reads UTF-8 (as the ANSI call measured the converted text).
     std::int32_t queryValue(StoreKey key, const std::string& valueName, std::uint32_t& type,
                             std::span<char> buffer, std::uint32_t& size) override {
+        std::wstring name;
+        if (!toWide(valueName, name)) return ERROR_NO_UNICODE_TRANSLATION;
+        const std::size_t room = std::min<std::size_t>(size, buffer.size());
+        // A text never has more UTF-16 units than UTF-8 bytes: one that fits the buffer as
+        // UTF-8 fits here. Other data fits in half of this.
+        std::vector<wchar_t> data(std::max<std::size_t>(room, 1));
         DWORD valueType = 0;
-        DWORD dataSize = static_cast<DWORD>(size <= buffer.size() ? size : buffer.size());
-        const LONG result = RegQueryValueExA(keyHandle(key), valueName.c_str(), nullptr,
-                                             &valueType,
-                                             reinterpret_cast<LPBYTE>(buffer.data()), &dataSize);
+        auto dataSize = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        const LONG result = RegQueryValueExW(keyHandle(key), name.c_str(), nullptr, &valueType,
+                                             reinterpret_cast<LPBYTE>(data.data()), &dataSize);
+        if (result != ERROR_SUCCESS) return result;
         type = valueType;
-        size = dataSize;
-        return result;
+        if (!isText(valueType)) {
+            size = dataSize;
+            if (dataSize > room) return ERROR_MORE_DATA;
+            std::memcpy(buffer.data(), data.data(), dataSize);
+            return ERROR_SUCCESS;
+        }
+        // The text with its terminating zero where it has one; an odd last byte is no text.
+        const auto units = static_cast<int>(dataSize / sizeof(wchar_t));
+        const int bytes = units == 0 ? 0
+                                     : WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS,
+                                                           data.data(), units, nullptr, 0,
+                                                           nullptr, nullptr);
+        if (units > 0 && bytes <= 0) return ERROR_NO_UNICODE_TRANSLATION;
+        size = static_cast<std::uint32_t>(bytes);
+        if (static_cast<std::size_t>(bytes) > room) return ERROR_MORE_DATA;
+        if (bytes > 0)
+            WideCharToMultiByte(CP_UTF8, 0, data.data(), units, buffer.data(), bytes, nullptr,
+                                nullptr);
+        return ERROR_SUCCESS;
     }
 
     std::int32_t closeKey(StoreKey key) override {

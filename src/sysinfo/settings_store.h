@@ -17,9 +17,12 @@ using StoreKey = std::uintptr_t;
 // The machine-wide root (HKEY_LOCAL_MACHINE) and this user's (HKEY_CURRENT_USER).
 inline constexpr StoreRoot kLocalMachine = static_cast<StoreRoot>(0x80000002u);
 inline constexpr StoreRoot kCurrentUser = static_cast<StoreRoot>(0x80000001u);
-// Query value, set value, create sub-key, enumerate sub-keys, notify, create link and read
-// control: what the lookup asks for when it opens a key.
-inline constexpr std::uint32_t kKeyAccess = 0x2003F;
+// What the lookup asks for when it opens a key: read access only (KEY_READ: query value,
+// enumerate sub-keys, notify and read control). The program never writes to the store, and
+// Windows refuses any write right on a machine-wide key to a standard user, and to an
+// administrator without elevation; a 64-bit program has no registry virtualisation to soften
+// that, so asking for more would make every machine-wide key "not found".
+inline constexpr std::uint32_t kKeyAccess = 0x20019;
 
 // The store's answers. 0 is success; everything else the lookup treats as "not found".
 inline constexpr std::int32_t kStoreOk = 0;
@@ -41,7 +44,9 @@ public:
 
     // Reads the value `valueName` of an open key into `buffer`. On entry `size` is the
     // buffer's size; on success it is the length of the data in bytes (a terminating zero
-    // byte included where the store keeps one) and `type` the value's type.
+    // byte included where the store keeps one) and `type` the value's type. Names and text
+    // data are UTF-8, whatever form the store keeps them in: a text fits when its UTF-8 bytes
+    // do, and one that does not is kStoreMoreData.
     virtual std::int32_t queryValue(StoreKey key, const std::string& valueName,
                                     std::uint32_t& type, std::span<char> buffer,
                                     std::uint32_t& size) = 0;

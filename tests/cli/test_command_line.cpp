@@ -8,6 +8,13 @@
 
 #include "config/golden_texts.h"
 
+#ifdef Q_OS_WIN  // where the window program has no console
+#define kConsoleHelp "In cmd.exe or PowerShell, type `kestro` and the options: kestro.com " \
+    "answers in\nthe console and waits, as kestro.exe (the window) cannot.\n"
+#else
+#define kConsoleHelp ""
+#endif
+
 // The game found, in the Steam of $XDG_DATA_HOME, "~/data".
 const QByteArray hl = "~/data/Steam/steamapps/common/Half-Life";
 
@@ -31,7 +38,7 @@ private slots:
         row("version", {"--version"}, 0, "kestro 1.00\n");
         row("help", {"-h"}, 0,
             "Usage: kestro [options]\nWrites a tuned console config for Half-Life and its mods.\n"
-            "Without options it opens its window.\n\nOptions:\n"
+            "Without options it opens its window.\n" kConsoleHelp "\nOptions:\n"
             "  -h, --help                   Shows this help and exits.\n"
             "  -v, --version                Shows the version and exits.\n"
             "  --print-config               Writes the config text of the window's start-up\n"

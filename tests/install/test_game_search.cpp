@@ -1,5 +1,5 @@
-// The game search over fake homes and a registry in memory, and the reader of Steam's list of
-// libraries over broken and hostile files.
+// The game search over fake homes and a registry in memory, a path's text on Windows, and the
+// reader of Steam's list of libraries over broken and hostile files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 
+#include "install/game_directory.h"
 #include "install/game_search.h"
 #include "install/library_folders.h"
 #include "sysinfo/fake_store.h"
@@ -111,6 +112,16 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         EXPECT_EQ(found, expected) << c.name;
     }
     fs::remove_all(root);
+}
+#endif
+
+#ifdef _WIN32
+// NTFS allows names that are not valid UTF-16 (a lone surrogate): they have no text, and asking
+// for it never throws, so that the search passes them over.
+TEST(PathText, IsUtf8OrNothing) {
+    EXPECT_EQ(pathText(fs::path(L"C:\\\u0418\u0433\u0440\u044b")), "C:\\Игры");
+    for (const wchar_t* lone : {L"a\xD800", L"\xDC00" L"b", L"\xD800\x0041"})
+        EXPECT_EQ(pathText(fs::path(lone)), std::nullopt);
 }
 #endif
 

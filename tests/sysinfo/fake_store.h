@@ -1,8 +1,9 @@
 #pragma once
 // A settings store in memory that answers only when asked as the registry wants (options 0, the
-// full access mask, the buffer's own size). Keys of the machine-wide root are named as they are,
-// those of any other root (this user's) with "HKCU\" before them. Key n opened is 0x100 + n; it
-// keeps the keys it was asked to close.
+// right to read values, the buffer's own size) and, as Windows does for a standard user, refuses
+// (access denied, 5) to open a machine-wide key with any right to write. Keys of the machine-wide
+// root are named as they are, those of any other root (this user's) with "HKCU\" before them.
+// Key n opened is 0x100 + n; it keeps the keys it was asked to close.
 #include <map>
 #include <vector>
 
@@ -19,8 +20,11 @@ struct FakeStore : SettingsStore {
 
     std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
                          std::uint32_t access, StoreKey& key) override {
-        const std::string name = (root == StoreRoot(0x80000002u) ? "" : "HKCU\\") + keyName;
-        if (options || access != 0x2003F || !keys.count(name)) return kStoreNotFound;
+        const bool machine = root == StoreRoot(0x80000002u);
+        // Set value, create sub-key, create link, delete, write DAC, write owner, all, write.
+        if (machine && (access & 0x500D0026u)) return 5;
+        const std::string name = (machine ? "" : "HKCU\\") + keyName;
+        if (options || !(access & 1) || !keys.count(name)) return kStoreNotFound;
         return opened.push_back(name), key = 0xFF + opened.size(), kStoreOk;
     }
     std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,

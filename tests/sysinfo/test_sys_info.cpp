@@ -14,6 +14,7 @@
 using namespace kestro;
 
 const std::string kPathKey(kSysInfoPathKey), kDirKey(kSysInfoDirKey), z(1, '\0'), y1024(1024, 'y');
+const std::string ya511 = [] { std::string s; while (s.size() < 1022) s += "Я"; return s; }();
 enum Odd { None, NoFile, NoStart, Throws };
 
 // "1" and the value read, "0" and the value after a failed lookup, "!" for a lookup error.
@@ -44,6 +45,10 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         {"unknown type", {3, "AB" + z}, "kept", "1kept", "", None, "Binary"},
         {"missing key", {}, "old", "0", msinfo, None, "Text"},
         {"text over 1024 bytes", {1, y1024 + z}, "old", "0", msinfo, None, "Long"},
+        // Texts are measured in UTF-8, whatever the store keeps: Я is two bytes.
+        {"UTF-8 text of 1024 bytes", {1, ya511 + "y" + z}, "", "1" + ya511 + "y", ya511 + "y",
+         None, "Fits"},
+        {"UTF-8 text over 1024 bytes", {1, ya511 + "Я" + z}, "old", "0", msinfo, None, "Over"},
         {"text of size 0", {1, ""}, "old", "!", ""},
         {"no MSINFO32.EXE", {}, "", "0", "", NoFile},
         {"program that does not start", {1, info}, "", "1" + info, "", NoStart},

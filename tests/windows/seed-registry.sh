@@ -3,6 +3,8 @@
 # and the system-information program the window test starts (run by tools/wine-ctest.sh in a
 # fresh prefix). Every call is bounded: Wine can hang on a broken prefix.
 set -euo pipefail
+# Wine reads the arguments in the locale's character set: UTF-8, for the texts in other scripts.
+export LC_ALL=C.UTF-8
 reg() { timeout 60 wine reg "$@" >/dev/null; }
 
 key='HKLM\SOFTWARE\KestroTest'
@@ -10,6 +12,10 @@ reg add "$key" /v Text /t REG_SZ /d 'C:\info' /f
 reg add "$key" /v Number /t REG_DWORD /d 66051 /f            # bytes 03 02 01 00
 reg add "$key" /v Long /t REG_SZ /d "$(printf 'y%.0s' $(seq 1 1024))" /f  # 1025 with its zero
 reg add "$key" /v Binary /t REG_BINARY /d 414200 /f
+# Texts are measured in UTF-8 bytes: 511 times Я (two bytes each), y and the zero make 1024
+# (1026 bytes in the registry's UTF-16); 512 times Я and the zero 1025.
+reg add "$key" /v Fits /t REG_SZ /d "$(printf 'Я%.0s' $(seq 1 511))y" /f
+reg add "$key" /v Over /t REG_SZ /d "$(printf 'Я%.0s' $(seq 1 512))" /f
 
 # Where the system-information program is recorded.
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
@@ -17,7 +23,9 @@ reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools Location' /v MSINFO /t REG_SZ \
     /d 'C:\kestro-test\msinfo' /f
 
-# Steam as the install window's game search reads it: the game's own record names a folder
-# without the game, Steam's folder lists a second library where the game is.
-reg add 'HKCU\Software\Valve\Steam' /v SteamPath /t REG_SZ /d 'c:/kestro-steam' /f
-reg add 'HKCU\Software\Valve\Steam' /v ModInstallPath /t REG_SZ /d 'C:\kestro-steam\no-game' /f
+# Steam and the retail game as the game search reads them, in other scripts: the game's own
+# record names a folder without the game; Steam's folder holds the game and lists a second
+# library; the retail folder has an accent.
+reg add 'HKCU\Software\Valve\Steam' /v SteamPath /t REG_SZ /d 'C:\Игры\Steam' /f
+reg add 'HKCU\Software\Valve\Steam' /v ModInstallPath /t REG_SZ /d 'C:\Игры\Steam\no-game' /f
+reg add 'HKLM\SOFTWARE\Valve\Half-Life' /v InstallPath /t REG_SZ /d 'C:\Jeux é\Half-Life' /f

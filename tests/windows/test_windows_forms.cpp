@@ -1,7 +1,8 @@
 // The program on Windows: the folder forms of drive letters, and through the real windows the
 // browser's drive letters and the paths it writes, an install into a "C:\..." game directory,
-// "System Info..." starting the program the registry names, and the native borders and owners
-// of the windows. Run under Wine by `make test-windows`, after seed-registry.sh.
+// the game search and the install window on folders named in other scripts, "System Info..."
+// starting the program the registry names, and the native borders and owners of the windows.
+// Run under Wine by `make test-windows`, after seed-registry.sh.
 #include <windows.h>
 
 #include <QTreeWidget>
@@ -15,6 +16,7 @@
 #include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
+#include "install/game_search.h"
 
 using namespace kestro;
 using namespace kestro::test;
@@ -39,13 +41,20 @@ private slots:
     }
 
     void cleanup() {
+        messages_.shown.clear();
         for (QWidget* w : QApplication::topLevelWidgets()) delete w;
         flushDeletes();
     }
 
+    // The browser lists and writes a Polish name; the install replaces a hidden kestro.cfg,
+    // which stays hidden.
     void browseDrivesThenInstallOnC() {
-        QVERIFY(QDir(QStringLiteral("C:/")).mkpath(QStringLiteral("Sierra/valve")));
-        QFile::remove(QStringLiteral("C:/Sierra/valve/kestro.cfg"));
+        const QString config = QStringLiteral("C:/Gry Łódź/valve/kestro.cfg");
+        QVERIFY(QDir(QStringLiteral("C:/")).mkpath(QStringLiteral("Gry Łódź/valve")));
+        QFile::remove(config);
+        QFile old(config);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") && (old.close(), true));
+        SetFileAttributesW(config.toStdWString().c_str(), FILE_ATTRIBUTE_HIDDEN);
         auto* install = SingleWindow<frmInstall>::show([] {
             return new frmInstall([]() -> std::optional<QString> { return "fps_max 72\r\n"; });
         });
@@ -70,37 +79,50 @@ private slots:
         QCOMPARE(field->text(), QDir::toNativeSeparators(QDir::currentPath()));
         drives->setCurrentIndex(shown.indexOf("C:\\"));
         auto* list = el<QTreeWidget>(browser, "dirLook");
-        openEntry(list, list->findItems("Sierra", Qt::MatchExactly | Qt::MatchRecursive).at(0));
-        QCOMPARE(field->text(), QStringLiteral("C:\\Sierra"));
+        openEntry(list, list->findItems("Gry Łódź", Qt::MatchExactly | Qt::MatchRecursive).at(0));
+        QCOMPARE(field->text(), QStringLiteral("C:\\Gry Łódź"));
         click(el(browser, "cmdDone"));
 
         // The install joins "valve\kestro.cfg" to it and writes CRLF line ends byte for byte.
         click(el(install, "cmdSave"));
         QCOMPARE(messages_.shown, QStringList{"kestro|Installion Complete! Enjoy!"});
-        QFile written(QStringLiteral("C:/Sierra/valve/kestro.cfg"));
+        QFile written(config);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), QByteArray("fps_max 72\r\n\r\n"));
+        QVERIFY(GetFileAttributesW(config.toStdWString().c_str()) & FILE_ATTRIBUTE_HIDDEN);
     }
 
-    // seed-registry.sh names Steam's folder C:\kestro-steam; its list names a second library.
-    void installWindowOpensOnTheSteamLibrary() {
-        QDir c(QStringLiteral("C:/"));
-        QVERIFY(c.mkpath("kestro-steam/config") && c.mkpath("kestro-steam/no-game") &&
-                c.mkpath("kestro-library/steamapps/common/Half-Life/valve"));
-        QFile vdf(QStringLiteral("C:/kestro-steam/config/libraryfolders.vdf"));
+    // seed-registry.sh names Steam's folder C:\Игры\Steam, whose list (UTF-8, as Steam writes
+    // it) names that folder again in lower case and a Polish library, and a retail folder with
+    // an accent. The install window opens on the first, and "Install" writes there.
+    void installWindowOpensOnTheFoldersFoundInAnyScript() {
+        const QString hl = "/steamapps/common/Half-Life", steam = "C:/Игры/Steam";
+        for (const QString& game : {steam + hl, "C:/Gry Łódź" + hl, QString("C:/Jeux é/Half-Life")})
+            QVERIFY(QDir().mkpath(game + "/valve"));
+        QVERIFY(QDir().mkpath(steam + "/config") && QDir().mkpath(steam + "/no-game"));
+        QFile vdf(steam + "/config/libraryfolders.vdf");
         QVERIFY(vdf.open(QIODevice::WriteOnly) &&
                 vdf.write("\"libraryfolders\"\r\n{\r\n\t\"0\"\r\n\t{\r\n\t\t\"path\"\t\t"
-                          "\"c:\\\\kestro-steam\"\r\n\t}\r\n\t\"1\"\r\n\t{\r\n\t\t\"path\"\t\t"
-                          "\"C:\\\\KESTRO-library\"\r\n\t}\r\n}\r\n") > 0);
+                          "\"c:\\\\игры\\\\steam\"\r\n\t}\r\n\t\"1\"\r\n\t{\r\n\t\t\"path\"\t\t"
+                          "\"C:\\\\Gry Łódź\"\r\n\t}\r\n}\r\n") > 0);
         vdf.close();
+        QStringList found;
+        for (const GameFolder& game :
+             findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore()))
+            found << QString::fromStdString(game.folder + '\t' + game.source);
+        QCOMPARE(found, QStringList({"C:\\Игры\\Steam\\steamapps\\common\\Half-Life\tSteam library",
+                                     "C:\\Gry Łódź\\steamapps\\common\\Half-Life\tSteam library",
+                                     "C:\\Jeux é\\Half-Life\tretail install"}));
         std::unique_ptr<frmStart> main(showWindow(new frmStart));
         click(el(main.get(), "cmdGenerate"));
         click(el(main.get(), "cmdInstall"));
         auto* install = SingleWindow<frmInstall>::current();
-        const QString shown = el<QLineEdit>(install, "txtFileName")->text();
-        QDir(QStringLiteral("C:/kestro-library")).removeRecursively();
-        QDir(QStringLiteral("C:/kestro-steam")).removeRecursively();
-        QCOMPARE(shown, QStringLiteral("C:\\KESTRO-library\\steamapps\\common\\Half-Life"));
+        QCOMPARE(el<QLineEdit>(install, "txtFileName")->text(), found.at(0).section('\t', 0, 0));
+        for (auto* box : install->findChildren<QCheckBox*>())
+            box->setChecked(box->objectName() == QLatin1String("chkValve"));
+        click(el(install, "cmdSave"));
+        QCOMPARE(messages_.shown, QStringList{"kestro|Installion Complete! Enjoy!"});
+        QVERIFY(QFileInfo(steam + hl + "/valve/kestro.cfg").size() > 0);
     }
 
     // seed-registry.sh names C:\kestro-test\sysinfo.exe as the system-information program.

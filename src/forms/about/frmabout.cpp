@@ -59,11 +59,11 @@ frmAbout::frmAbout(QWidget* parent)
     : frmAbout({.store = makePlatformSettingsStore(),
                 .fileExists =
                     [](const std::string& path) {
-                        return QFileInfo(QString::fromLocal8Bit(path)).isFile();
+                        return QFileInfo(QString::fromStdString(path)).isFile();
                     },
                 .startProgram =
                     [](const std::string& path) {
-                        return QProcess::startDetached(QString::fromLocal8Bit(path), {});
+                        return QProcess::startDetached(QString::fromStdString(path), {});
                     }},
                parent) {}
 

@@ -16,7 +16,8 @@ class frmAbout : public QWidget {
     Q_OBJECT
 
 public:
-    // On the machine's own store, file test and start (QFileInfo, QProcess without a shell).
+    // On the machine's own store, file test and start (QFileInfo, QProcess without a shell),
+    // which take the store's UTF-8 text and hand it to Windows as UTF-16 (CreateProcessW).
     explicit frmAbout(QWidget* parent = nullptr);
     // On the machine `services` make up; their message is the window's own.
     explicit frmAbout(SysInfoServices services, QWidget* parent = nullptr);
