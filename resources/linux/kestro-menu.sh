@@ -27,14 +27,14 @@ case ${1:-} in
       esac
     done <"$here/share/applications/$id.desktop" >"$entry.new"
     mv "$entry.new" "$entry"
-    echo "Kestro is in your application menu: $entry"
+    printf 'Kestro is in your application menu: %s\n' "$entry"
     ;;
   remove)
     rm -f "$entry" "$icon"
     echo "Kestro is no longer in your application menu."
     ;;
   *)
-    echo "Usage: $0 add | remove" >&2
+    printf 'Usage: %s add | remove\n' "$0" >&2
     exit 2
     ;;
 esac
