@@ -17,7 +17,8 @@ debian_root_make "$root" trixie make,git,ca-certificates
 git bundle create --quiet "$root/tmp/kestro.bundle" HEAD
 echo "debian13-test: root ready after $((SECONDS - start)) s; cloning and running make test"
 debian_root_run "$root" KESTRO_WERROR="${KESTRO_WERROR:-OFF}" /bin/sh -ec '
-  git clone --quiet /tmp/kestro.bundle /root/kestro
+  git -c init.defaultBranch=main -c advice.detachedHead=false clone --quiet /tmp/kestro.bundle \
+    /root/kestro
   cd /root/kestro
   make test'
 echo "debian13-test: make test passed on Debian 13 in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
