@@ -3,7 +3,8 @@
 # The root is entered in mount and PID namespaces of its own: the binds of /proc, /sys and /dev
 # exist only while a command runs and vanish with it on any exit, even a kill, and so does
 # every process it left behind (a daemon a package started, a virtual display). The host sees
-# no bind at any time, so the root can always be removed safely.
+# no bind at any time, so the root can always be removed safely. Sourcing this sets the
+# script's EXIT, HUP, INT and TERM traps.
 
 # The Debian mirror this machine's apt uses (the first URI of its sources), else Debian's own.
 debian_root_mirror() {
@@ -30,10 +31,21 @@ debian_root_make() {
   chmod 755 "$root/usr/sbin/policy-rc.d"
 }
 
+# Whatever runs in the root when the script ends, however it ends short of a kill -9, is ended
+# with everything it started: unshare's --kill-child takes the whole PID namespace down with it.
+_debian_root_pid=
+_debian_root_stop() {
+  [ -z "$_debian_root_pid" ] || kill -KILL "$_debian_root_pid" 2>/dev/null || true
+}
+trap _debian_root_stop EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 # Runs COMMAND... as root inside ROOT, with /proc, /sys and /dev, a plain environment and the
 # variables NAME=VALUE given before the command. Usage: debian_root_run ROOT [NAME=VALUE...] COMMAND...
 debian_root_run() {
-  local root
+  local root status=0
   root=$(realpath "$1")
   shift
   unshare --mount --pid --fork --kill-child --propagation private -- /bin/sh -ec '
@@ -43,5 +55,9 @@ debian_root_run() {
     mount --rbind /sys "$root/sys"
     mount --rbind /dev "$root/dev"
     exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
-      PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"' sh "$root" "$@"
+      PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"' sh "$root" "$@" &
+  _debian_root_pid=$!
+  wait "$_debian_root_pid" || status=$?
+  _debian_root_pid=
+  return "$status"
 }
