@@ -1,5 +1,6 @@
 # Where `cmake --install` puts the program, its desktop files, manual page and documents, and
-# the Debian package CPack builds from them; on Windows the portable zip.
+# the Debian package CPack builds from them; on Windows the portable zip; on Linux also the
+# portable folder (its own component, outside both the full install and the package).
 
 include(GNUInstallDirs)
 
@@ -79,3 +80,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows are laid out for Arial's metrics, which Liberation Sans shares.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 include(CPack)
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  include("${CMAKE_CURRENT_LIST_DIR}/KestroLinuxPortable.cmake")
+endif()

@@ -1,12 +1,15 @@
 # Sourced by the scripts that start the real program on a virtual X display to photograph its
-# main window or end it with "Exit!" (screenshot.sh, windows-smoke.sh): the facts about that
-# window and the steps on it, in one place.
+# main window or end it with "Exit!" (screenshot.sh, windows-smoke.sh, portable-check.sh): the
+# facts about that window and the steps on it, in one place.
 
 main_window_title='Kestro v1.0'
 # The client area: 9975 x 6285 twips, 15 to a pixel. Without a window manager, the window.
 main_window_size=665x419
 # The middle of "Exit!" (8880, 5760 twips: 592, 384 pixels, 61 x 25 pixels).
 main_window_exit_point=(622 396)
+# The middle of "About" (8880, 5280 twips: 592, 352 pixels), and the window it opens.
+main_window_about_point=(622 364)
+about_window_title='About Kestro v1.0a'
 
 # Runs COMMAND... again under a virtual display with the variable MARKER set, unless MARKER is
 # set already (the script runs under one). Usage: with_virtual_display MARKER COMMAND...
@@ -17,10 +20,18 @@ with_virtual_display() {
   exec xvfb-run -a -s "-screen 0 1024x768x24" env "$marker=1" "$@"
 }
 
-# Prints the id of the visible main window once it appears, waiting at most SECONDS.
+# Prints the id of the visible window called TITLE (by default the main window) once it
+# appears, waiting at most SECONDS. Usage: main_window_find SECONDS [TITLE]
 main_window_find() {
-  timeout "$1" xdotool search --sync --onlyvisible --name "^${main_window_title//./\\.}\$" |
-    head -n 1
+  local title=${2:-$main_window_title}
+  timeout "$1" xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" | head -n 1
+}
+
+# Gives WINDOW the keyboard focus and walks Tab forward and back, so that its first control
+# shows the focus frame, as in the window test's reference pictures.
+main_window_focus() {
+  xdotool windowraise "$1" windowfocus --sync "$1"
+  xdotool key Tab shift+Tab
 }
 
 # Photographs WINDOW into the PNG file OUT and says so, prefixed with NAME.
