@@ -88,8 +88,8 @@ public:
     // Waits until the system has stored what was written, and reports what it could not store.
     std::error_code flush();
 
-    // The owner, group and permission bits, on systems that have them (not Windows, where a
-    // file that may not be written is never opened for writing in the first place).
+    // The owner, group and permission bits, on systems that have them. Not on Windows: there a
+    // file's permissions are its ACL, which the system's own replace keeps (Folder::rename).
     struct Attributes {
         unsigned owner, group, permissions;
     };
