@@ -1,12 +1,6 @@
 // The settings store on Windows: the registry, through advapi32's wide (UTF-16) calls. The
 // program's names and texts are UTF-8; the ANSI calls would pass them through the ANSI code
 // page, which holds only a few of the scripts players name their folders in.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <algorithm>
