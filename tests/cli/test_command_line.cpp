@@ -52,7 +52,7 @@ private slots:
             "  --software                   Chooses Software/Direct3D rendering.\n");
         row("unknown preset", {"--print-config", "--preset", "High"}, 2, {},
             "kestro: Unknown preset 'High'; the presets are low, default, high." + usage);
-        row("unknown mod", {"--install", "--mods", "valve,hl"}, 2, {}, "kestro: Unknown mod 'hl'; "
+        row("unknown mod", {"--install", "--mods", "action,hl"}, 2, {}, "kestro: Unknown mod 'hl'; "
             "the mods are action, cstrike, dod, dmc, firearms, frontline, valve, tfc." + usage);
         row("preset alone", {"--software"}, 2, {},
             "kestro: --preset and --software go with --print-config or --install." + usage);

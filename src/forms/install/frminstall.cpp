@@ -96,13 +96,10 @@ frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidg
         {"cmdCancel", &frmInstall::cmdCancel_Click},
         {"cmdBrowse", &frmInstall::cmdBrowse_Click},
     };
-    for (const auto& [name, handler] : buttons) {
-        auto* button = elements.get<QPushButton>(name);
-        // Neither Enter nor Escape belongs to a button of this window.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        connect(button, &QPushButton::clicked, this, handler);
-    }
+    // Neither Enter nor Escape belongs to a button of this window: outside a dialog no push
+    // button is a default one.
+    for (const auto& [name, handler] : buttons)
+        connect(elements.get<QPushButton>(name), &QPushButton::clicked, this, handler);
     elements.get("cmdSave")->setFocus();
     centreOnScreen(this);
 }
