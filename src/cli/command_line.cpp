@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QStringList>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -104,18 +103,14 @@ bool writeText(std::FILE* stream, std::string_view utf8) {
     const HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     DWORD mode = 0;
     if (handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        // The program's answers are a few kilobytes: one call takes them whole.
         const std::wstring text = fromUtf8(utf8).toStdWString();
-        for (std::size_t at = 0; at < text.size();) {
-            DWORD written = 0;
-            auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - at, 8192));
-            if (chunk > 1 && IS_HIGH_SURROGATE(text[at + chunk - 1])) --chunk;  // pairs whole
-            if (!WriteConsoleW(handle, text.data() + at, chunk, &written, nullptr) || !written) {
-                errno = EIO;
-                return false;
-            }
-            at += written;
-        }
-        return true;
+        DWORD written = 0;
+        if (WriteConsoleW(handle, text.data(), DWORD(text.size()), &written, nullptr) &&
+            written == text.size())
+            return true;
+        errno = EIO;
+        return false;
     }
 #endif
     return writeAll(stream, utf8);

@@ -71,10 +71,12 @@ QStringList focusWalk(QWidget* window, Qt::KeyboardModifiers modifiers) {
 }
 
 QString listing(QWidget* window) {
-    QStringList lines{QStringLiteral("%1 \"%2\" %3x%4 flags=%5")
+    const QList<QSize> icon = window->windowIcon().availableSizes();  // none when not found
+    QStringList lines{QStringLiteral("%1 \"%2\" %3x%4 flags=%5 icon=%6x%7")
                           .arg(window->objectName(), window->windowTitle())
                           .arg(window->width()).arg(window->height())
-                          .arg(int(window->windowFlags()), 0, 16)};
+                          .arg(int(window->windowFlags()), 0, 16)
+                          .arg(icon.value(0).width()).arg(icon.value(0).height())};
     for (QWidget* w : window->findChildren<QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
             w->window() == window)
