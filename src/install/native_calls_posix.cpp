@@ -144,7 +144,7 @@ int removeIn(const FolderHandle& in, const std::filesystem::path& name) {
 
 std::optional<File::Attributes> File::attributes() const {
     struct stat st {};
-    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return std::nullopt;
+    if (!isOpen() || ::fstat(fd_, &st) != 0) return std::nullopt;
     return Attributes{st.st_uid, st.st_gid, unsigned(st.st_mode & 07777)};
 }
 

@@ -95,16 +95,16 @@ std::error_code Folder::remove(const std::filesystem::path& name) const {
 }
 
 File::~File() {
-    if (fd_ >= 0) calls::close(fd_);
+    if (isOpen()) calls::close(fd_);
 }
 
 File::File(File&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), readable_(other.readable_) {}
+    : fd_(std::exchange(other.fd_, kClosed)), readable_(other.readable_) {}
 
 File& File::operator=(File&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) calls::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
+        if (isOpen()) calls::close(fd_);
+        fd_ = std::exchange(other.fd_, kClosed);
         readable_ = other.readable_;
     }
     return *this;
@@ -116,7 +116,7 @@ std::error_code File::open(const Folder& in, const std::filesystem::path& name,
     const auto open = [&in, &name](unsigned flags) {
         return calls::openIn(in.handle_, name, flags | NoFollow);
     };
-    if (fd_ >= 0) calls::close(std::exchange(fd_, -1));
+    if (isOpen()) calls::close(std::exchange(fd_, kClosed));
     readable_ = false;
     switch (purpose) {
     case OpenFor::WritingExisting:
@@ -131,16 +131,16 @@ std::error_code File::open(const Folder& in, const std::filesystem::path& name,
         break;
     case OpenFor::Appending:
         fd_ = open(ReadWrite | Create | Append);
-        readable_ = fd_ >= 0;
+        readable_ = isOpen();
         // A file we may write but not read still takes appends.
-        if (fd_ < 0 && errno == EACCES) fd_ = open(Write | Create | Append | NoWait);
+        if (!isOpen() && errno == EACCES) fd_ = open(Write | Create | Append | NoWait);
         break;
     }
-    return fd_ >= 0 ? std::error_code{} : lastError();
+    return isOpen() ? std::error_code{} : lastError();
 }
 
 std::error_code File::write(std::string_view bytes) {
-    if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+    if (!isOpen()) return std::make_error_code(std::errc::bad_file_descriptor);
     while (!bytes.empty()) {
         const long long written = calls::writeSome(fd_, bytes.data(), bytes.size());
         if (written < 0) {
@@ -155,35 +155,39 @@ std::error_code File::write(std::string_view bytes) {
 }
 
 std::error_code File::close() {
-    if (fd_ < 0) return {};
-    return calls::close(std::exchange(fd_, -1)) == 0 ? std::error_code{} : lastError();
+    if (!isOpen()) return {};
+    return calls::close(std::exchange(fd_, kClosed)) == 0 ? std::error_code{} : lastError();
+}
+
+std::optional<calls::Status> File::status() const {
+    return isOpen() ? calls::status(fd_) : std::nullopt;
 }
 
 bool File::isRegular() const {
-    const std::optional<calls::Status> status = fd_ >= 0 ? calls::status(fd_) : std::nullopt;
-    return status && status->regular;
+    const std::optional<calls::Status> now = status();
+    return now && now->regular;
 }
 
 bool File::hasOtherNames() const {
-    const std::optional<calls::Status> status = fd_ >= 0 ? calls::status(fd_) : std::nullopt;
-    return status && status->names > 1;
+    const std::optional<calls::Status> now = status();
+    return now && now->names > 1;
 }
 
 std::optional<char> File::lastByte() const {
-    const std::optional<calls::Status> status = fd_ >= 0 ? calls::status(fd_) : std::nullopt;
-    if (!readable_ || !status || !status->regular || status->size <= 0) return std::nullopt;
+    const std::optional<calls::Status> now = status();
+    if (!readable_ || !now || !now->regular || now->size <= 0) return std::nullopt;
     char byte = 0;
-    if (!calls::readByteAt(fd_, status->size - 1, byte)) return std::nullopt;
+    if (!calls::readByteAt(fd_, now->size - 1, byte)) return std::nullopt;
     return byte;
 }
 
 std::error_code File::truncate() {
-    if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+    if (!isOpen()) return std::make_error_code(std::errc::bad_file_descriptor);
     return calls::truncate(fd_) == 0 ? std::error_code{} : lastError();
 }
 
 std::error_code File::flush() {
-    if (fd_ < 0) return std::make_error_code(std::errc::bad_file_descriptor);
+    if (!isOpen()) return std::make_error_code(std::errc::bad_file_descriptor);
     return calls::sync(fd_) == 0 ? std::error_code{} : lastError();
 }
 

@@ -102,7 +102,12 @@ public:
     std::error_code setAttributes(const Attributes& wanted) const;
 
 private:
-    int fd_ = -1;
+    // What the system calls return for a file that did not open, and what a closed File holds.
+    static constexpr int kClosed = -1;
+    bool isOpen() const { return fd_ != kClosed; }
+    std::optional<calls::Status> status() const;
+
+    int fd_ = kClosed;
     bool readable_ = false;
 };
 
