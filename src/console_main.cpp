@@ -9,5 +9,5 @@
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = kestro::cli::answerOnTerminal(argc, argv)) return *status;
-    return kestro::cli::startWindowProgram();
+    return kestro::cli::startWindowProgram(argc, argv);
 }

@@ -3,7 +3,9 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 
 #include <array>
@@ -292,28 +294,15 @@ private:
 }  // namespace
 
 #ifdef _WIN32
-int startWindowProgram() {
-    std::wstring program(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, program.data(), DWORD(program.size()))) ==
-           program.size())
-        program.resize(program.size() * 2);
-    program = fs::path(program.substr(0, length)).replace_extension(L".exe").wstring();
-    std::wstring commandLine = L'"' + program + L'"';
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    // Nothing inherited: the window must not hold this console's pipes open.
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &started)) {
-        const QString reason = qt_error_string(int(GetLastError()));
-        return complain(QStringLiteral("cannot start %1: %2")
-                            .arg(QString::fromStdWString(program), reason),
-                        kStartFailed);
-    }
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return 0;
+int startWindowProgram(int argc, char* argv[]) {
+    const QCoreApplication app(argc, argv);
+    QProcess window;
+    window.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/kestro.exe"));
+    // Started on its own, with no stream of this console: the window holds none of its pipes.
+    if (window.startDetached()) return 0;
+    return complain(QStringLiteral("cannot start %1: %2")
+                        .arg(QDir::toNativeSeparators(window.program()), window.errorString()),
+                    kStartFailed);
 }
 #endif
 

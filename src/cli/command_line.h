@@ -18,7 +18,7 @@ std::optional<int> answerOnTerminal(int argc, char* argv[]);
 // A bare start of the console program (kestro.com): starts the window program beside it
 // (kestro.exe) without waiting, so that the console is free at once and no console window is
 // left. Returns the exit status: 0, or 1 with a message when it could not start.
-int startWindowProgram();
+int startWindowProgram(int argc, char* argv[]);
 #endif
 
 }  // namespace kestro::cli

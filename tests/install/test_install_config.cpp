@@ -232,8 +232,11 @@ TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
         ASSERT_EQ(::lchown((hl / l.at).c_str(), kNobody, kNobody), 0);
         const InstallResult result = InstallConfig(hl, ticks({l.mod}), "new", std::nullopt);
         ASSERT_FALSE(result.succeeded()) << l.at;
-        EXPECT_EQ(std::make_pair(result.failure->step, result.failure->error),
-                  std::make_pair(l.step, std::error_code(native::Refusal::OthersLink)));
+        EXPECT_EQ(std::make_tuple(result.failure->step, result.failure->error,
+                                  result.failure->error.message()),
+                  std::make_tuple(l.step, std::error_code(native::Refusal::OthersLink),
+                                  "a link that another user made; run as root, Kestro follows "
+                                  "only root's links"));
     }
     EXPECT_EQ(tree(outside), before);
 

@@ -28,16 +28,11 @@ class WindowsFormsTest : public QObject {
 
 private slots:
     void driveLetterFolderForms() {
-        QCOMPARE(QStringList({folderRoot("C:/Sierra/Half-Life"), folderRoot("z:/x"),
-                              folderRoot("//server/share/hl"), folderRoot("//server/share"),
-                              folderLabel("C:/"), nativeFolderPath("C:/Sierra"),
+        QCOMPARE(QStringList({folderLabel("C:/"), nativeFolderPath("C:/Sierra"),
                               cleanFolder("C:\\Sierra\\..\\Games\\"), cleanFolder("C:/.."),
                               cleanFolder("C:/../Sierra"),
                               rootHolding("c:/sierra", {"D:/", "C:/"})}),
-                 QStringList({"C:/", "z:/", "//server/share/", "//server/share/", "C:\\",
-                              "C:\\Sierra", "C:/Games", "C:/", "C:/Sierra", "C:/"}));
-        QCOMPARE(folderChain("C:/Sierra/Half-Life"),
-                 QStringList({"C:/", "C:/Sierra", "C:/Sierra/Half-Life"}));
+                 QStringList({"C:\\", "C:\\Sierra", "C:/Games", "C:/", "C:/Sierra", "C:/"}));
     }
 
     void cleanup() {

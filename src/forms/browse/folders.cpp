@@ -30,16 +30,14 @@ bool holds(const QString& root, const QString& folder) {
 }  // namespace
 
 QString folderRoot(const QString& folder) {
-#ifdef Q_OS_WIN
+    // A Windows share or drive; a cleaned absolute path of any other system starts with one
+    // "/" alone, which these never take.
     if (folder.startsWith(QLatin1String("//"))) {  // //server/share/
         const qsizetype share = folder.indexOf(kSlash, 2);
         const qsizetype end = share < 0 ? -1 : folder.indexOf(kSlash, share + 1);
         return end < 0 ? folder + kSlash : folder.left(end + 1);
     }
     if (folder.size() >= 2 && folder.at(1) == QLatin1Char(':')) return folder.left(2) + kSlash;
-#else
-    Q_UNUSED(folder);
-#endif
     return QString(kSlash);
 }
 

@@ -10,7 +10,7 @@
 
 namespace kestro {
 
-// The root that `folder` lies under: "/" here, "C:/" or "//server/share/" on Windows.
+// The root that `folder` lies under: "/", or on Windows "C:/" or "//server/share/".
 QString folderRoot(const QString& folder);
 
 // The folder's ancestors from its root down, then the folder itself.

@@ -24,11 +24,10 @@ QFont formFont(Emphasis emphasis) {
 #ifdef Q_OS_WIN
     // A Windows without Arial (Wine has none) takes Liberation Sans, which shares its metrics,
     // rather than whatever face comes first; elsewhere the font configuration maps it.
-    static const bool substituted = [] {
+    [[maybe_unused]] static const bool substituted = [] {
         QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
         return true;
     }();
-    Q_UNUSED(substituted);
 #endif
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);

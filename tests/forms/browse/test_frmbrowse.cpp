@@ -53,9 +53,15 @@ private slots:
     void cleanup() { window_.reset(); }
     void cleanupTestCase() { QDir::setCurrent(QDir::tempPath()); }
 
-    // Chains, labels, clean forms and the longest root holding a folder.
+    // Chains, labels, clean forms and the longest root holding a folder; the roots of
+    // Windows' drives and shares, which are the same strings everywhere.
     void pathForms() {
         const QStringList roots{"/", "/home", "/home2"};
+        QCOMPARE((QStringList{folderRoot("z:/x"), folderRoot("//server/share/hl"),
+                              folderRoot("//server/share")} +
+                  folderChain("C:/Sierra/Half-Life")),
+                 (QStringList{"z:/", "//server/share/", "//server/share/", "C:/", "C:/Sierra",
+                              "C:/Sierra/Half-Life"}));
         QCOMPARE((folderChain("/") + folderChain("/my games/Half Life") +
                      QStringList{folderLabel("/"), folderLabel("/games/Half-Life"),
                                  cleanFolder("/games/Half-Life/"), cleanFolder("/games//x/./y/.."),
