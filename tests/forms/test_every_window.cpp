@@ -134,6 +134,8 @@ class EveryWindowTest : public QObject {
 private slots:
     void initTestCase() {
         setUpApplication();
+        // What ties the windows to the desktop entry, its icon and name (on Wayland).
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.kestro"));
         // The browser starts in the current folder: one that is the same on every run.
         const QString folder = QDir::tempPath() + QStringLiteral("/kestro-reference/Half-Life");
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/valve")));
