@@ -99,7 +99,7 @@ constexpr std::array<CheckLine, 6> kSoundChecks{{
 
 class ConfigWriter {
 public:
-    explicit ConfigWriter(const OptionSet& options) : options_(options) { text_.reserve(1024); }
+    explicit ConfigWriter(const OptionSet& options) : options_(options) {}
 
     void line(std::string_view a, std::string_view b = {}) {
         text_.append(a).append(b).append("\r\n");
