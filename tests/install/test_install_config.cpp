@@ -304,6 +304,7 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
         {prefix.c_str(), nullptr, "C:\\..\\sierra//Half-Life/./x\\..\\", prefix / inC},
         {prefix.c_str(), nullptr, "d:\\GAMES\\", prefix / "dosdevices/d:/Games/cstrike/kestro.cfg"},
         {prefix.c_str(), nullptr, "E:\\Games", "E:\\Games/cstrike/kestro.cfg"},
+        {prefix.c_str(), nullptr, "d:", prefix / "dosdevices/d:/cstrike/kestro.cfg"},
         {prefix.c_str(), nullptr, "1:\\Half-Life", "1:\\Half-Life/cstrike/kestro.cfg"},
         {prefix.c_str(), nullptr, "dir", "dir/cstrike/kestro.cfg"},  // a folder, not drive d:
         {nullptr, home.c_str(), typed, fs::path(home) / ".wine" / inC},

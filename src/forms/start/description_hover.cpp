@@ -42,12 +42,12 @@ bool DescriptionHover::eventFilter(QObject* watched, QEvent* event) {
     // Qt passes a move that a widget ignores on to its container (a label ignores every
     // move); only the widget under the pointer answers it, so a list never shows the text of
     // the window around it, and the description label never shows its frame's.
-    auto* receiver = static_cast<QWidget*>(watched);
-    if (receiver != widgetUnderPointer(receiver, static_cast<QMouseEvent*>(event)->position())) {
-        return false;
-    }
     // A disabled element shows nothing, and nothing of its container either.
-    if (!target->text.isNull() && target->element->isEnabled()) panel_->setText(target->text);
+    auto* receiver = static_cast<QWidget*>(watched);
+    const bool underPointer =
+        receiver == widgetUnderPointer(receiver, static_cast<QMouseEvent*>(event)->position());
+    if (underPointer && !target->text.isNull() && target->element->isEnabled())
+        panel_->setText(target->text);
     return false;  // the widget's own handling of the move goes on
 }
 

@@ -41,7 +41,9 @@ private slots:
     }
 
     // Each button of the presets window writes its own preset into the main window.
+    // (The window opens on the start-up set, as the command line prints it.)
     void presetButtonsApplyTheirPreset() {
+        QCOMPARE(w_->optionSet(), startupOptionSet());
         click(el("cmdPreset"));
         QPointer<frmPreset> presets = SingleWindow<frmPreset>::current();
         const auto press = [&](const char* button) {
