@@ -15,8 +15,9 @@
 #define kConsoleHelp ""
 #endif
 
-// The game found, in the Steam of $XDG_DATA_HOME, "~/data".
-const QByteArray hl = "~/data/Steam/steamapps/common/Half-Life";
+// The games found: first in the Steam of $HOME, then in that of $XDG_DATA_HOME, "~/data".
+const QByteArray hl = "~/.steam/steam/steamapps/common/Half-Life";
+const QByteArray xdgHl = "~/data/Steam/steamapps/common/Half-Life";
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -59,7 +60,8 @@ private slots:
         row("full output", {"--print-config", "/dev/full"}, 1, {},
             "kestro: cannot write to standard output: No space left on device\n");
 #ifndef Q_OS_WIN  // Windows has no such home, and always a display
-        row("game found", {"--find-game"}, 0, hl + "\tSteam library\n");
+        row("game found", {"--find-game"}, 0,
+            hl + "\tSteam library\n" + xdgHl + "\tSteam library\n");
         row("game none found", {"@empty", "--find-game"}, 1, {});
         row("game installed where found", {"--preset=high", "--install", "--software"}, 0,
             "wrote " + hl + "/valve/kestro.cfg and its exec line\nwrote " + hl +
@@ -77,7 +79,8 @@ private slots:
     void answers() {
         QFETCH(QStringList, arguments);
         const QString home = home_.path(), game = QString(hl).replace("~", home);
-        QVERIFY(QDir().mkpath(game + "/valve") && QDir().mkpath(game + "/tfc"));
+        QVERIFY(QDir().mkpath(game + "/valve") && QDir().mkpath(game + "/tfc") &&
+                QDir().mkpath(QString(xdgHl).replace("~", home) + "/valve"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "STEAM_DIR", "WINEPREFIX"})
