@@ -66,9 +66,10 @@ private slots:
         row("game installed where found", {"--preset=high", "--install", "--software"}, 0,
             "wrote " + hl + "/valve/kestro.cfg and its exec line\nwrote " + hl +
                 "/tfc/kestro.cfg and its exec line\n" + kHighSoftwareText + "\r\n");
-        row("game failed install", {"--install", "--game-dir", hl, "--mods", "tfc,dmc"}, 1, {},
+        row("game failed install", {"--install", "--game-dir", xdgHl, "--mods", "tfc,valve"}, 1,
+            "wrote " + xdgHl + "/valve/kestro.cfg and its exec line\n",
             "kestro: One or more mods not found. Possibly wrong directory selected.\nkestro: " +
-                hl + "/dmc/kestro.cfg: No such file or directory\n");
+                xdgHl + "/tfc/kestro.cfg: No such file or directory\n");
         row("game to find", {"@empty", "--install"}, 2, {},
             "kestro: no Half-Life folder found; name one with --game-dir.\n");
         row("no display", {}, 1, {}, "kestro: cannot open its window without a display; "
