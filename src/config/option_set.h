@@ -6,17 +6,20 @@
 
 namespace kestro {
 
+// A list's value while none of its items is selected.
+inline constexpr int kNothingSelected = -1;
+
 struct OptionSet {
     // Rendering Option: exactly one of the two is true.
     bool optSoftware = false;
     bool optOpenGL = true;
     int chkFX = 0;
 
-    // OpenGL Options (lists hold a zero-based index, -1 while nothing is selected)
-    int cboTexture = -1;
-    int cboPicmip = -1;
-    int cboPlayermip = -1;
-    int cboMaxSize = -1;
+    // OpenGL Options (lists hold a zero-based index, or kNothingSelected)
+    int cboTexture = kNothingSelected;
+    int cboPicmip = kNothingSelected;
+    int cboPlayermip = kNothingSelected;
+    int cboMaxSize = kNothingSelected;
     int chkZtrick = 0;
     int chkDither = 0;
     int chkCracks = 0;
@@ -25,7 +28,7 @@ struct OptionSet {
     int chkCull = 0;
 
     // Gaming Options (text fields hold UTF-8 text, copied into the config as typed)
-    int cboRate = -1;
+    int cboRate = kNothingSelected;
     std::string txtFPS = "72";
     std::string txtDecals = "3000";
     int chkHimodels = 0;
@@ -34,8 +37,8 @@ struct OptionSet {
     int chkMirrorAlpha = 0;
     int chkPrecache = 0;
     int chkNetGraph = 0;
-    int cboNetGraph = -1;
-    int cboPos = -1;
+    int cboNetGraph = kNothingSelected;
+    int cboPos = kNothingSelected;
     int chkUpload = 0;
     int chkDownload = 0;
     int chkDownloadInGame = 0;

@@ -44,7 +44,7 @@ std::string valueOf(const QLineEdit* field) { return field->text().toStdString()
 
 void showValue(QCheckBox* box, int value) { box->setChecked(isTicked(value)); }
 void showValue(QComboBox* list, int value) {
-    list->setCurrentIndex(value >= -1 && value < list->count() ? value : -1);
+    list->setCurrentIndex(value >= 0 && value < list->count() ? value : kNothingSelected);
 }
 // The two buttons form one exclusive group: selecting one clears the other.
 void showValue(QRadioButton* button, bool value) {
