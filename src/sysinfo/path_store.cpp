@@ -52,7 +52,8 @@ std::string PathProgramStore::findProgram() const {
 
 std::int32_t PathProgramStore::openKey(StoreRoot root, const std::string& keyName,
                                        std::uint32_t, std::uint32_t, StoreKey& key) {
-    if (root != kLocalMachine || !equalIgnoringAsciiCase(keyName, kSysInfoPathKey)) return kStoreNotFound;
+    if (root != kLocalMachine || !equalIgnoringAsciiCase(keyName, kSysInfoPathKey))
+        return kStoreNotFound;
     key = kSysInfoKey;
     return kStoreOk;
 }

@@ -95,6 +95,8 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
     PathProgramStore store("a::a/b", kSysInfoPrograms);
     EXPECT_EQ(lookup(store, kPathKey, "Path"), "1a/b/kinfocenter");
     EXPECT_EQ(lookup(store, kDirKey, "MSINFO") + lookup(store, kPathKey, "MSINFO"), "00");
+    StoreKey key = 0;  // the key is the machine's: this user's root has none
+    EXPECT_EQ(store.openKey(kCurrentUser, kPathKey, 0, kKeyAccess, key), kStoreNotFound);
     fs::current_path(fs::temp_directory_path());
     fs::remove_all(root);
 }

@@ -85,9 +85,9 @@ frmAbout::frmAbout(SysInfoServices services, QWidget* parent)
     lblVersion_->setTextFormat(Qt::PlainText);
 
     auto* sysInfo = elements.get<QPushButton>("cmdSysInfo");
-    // Enter presses the focused button; OK is the default and holds the focus at first.
+    // Enter presses the focused button (a default one takes it too); OK is the default and
+    // holds the focus at first.
     cmdOK_->setDefault(true);
-    cmdOK_->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
     cmdOK_->setFocus();
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -14,8 +14,8 @@ constexpr int twipsToPixels(int twips) {
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
-static_assert(twipsToPixels(-60) == -4 && twipsToPixels(60) == 4 && twipsToPixels(7) == 0 &&
-              twipsToPixels(8) == 1 && twipsToPixels(-8) == -1);
+static_assert(twipsToPixels(60) == 4 && twipsToPixels(-60) == -4);
+static_assert(twipsToPixels(7) == 0 && twipsToPixels(8) == 1 && twipsToPixels(-8) == -1);
 
 // One element's place: left, top, width, height in twips, relative to its container.
 struct TwipsRect {
