@@ -1,22 +1,14 @@
 #include "install_input.h"
 
-#include <QStringView>
+#include <QList>
 
 namespace kestro {
 
 std::string toLatin1Bytes(const QString& text) {
+    // By character, not by UTF-16 unit: a pair is one character, and one that is not whole
+    // comes back as U+FFFD. Either is outside Latin-1.
     std::string bytes;
-    bytes.reserve(std::size_t(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.unicode() <= 0xFF) {
-            bytes += char(c.unicode());
-            continue;
-        }
-        bytes += '?';
-        // The second half of a pair is the same character.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
-    }
+    for (const uint c : text.toUcs4()) bytes += c <= 0xFF ? char(c) : '?';
     return bytes;
 }
 

@@ -48,6 +48,8 @@ private slots:
         QPointer<frmPreset> presets = SingleWindow<frmPreset>::current();
         const auto press = [&](const char* button) {
             click(test::el(presets, button));
+            for (auto* list : w_->findChildren<QComboBox*>())  // every list shows an item
+                if (list->currentIndex() < 0) return QStringLiteral("none in ") + list->objectName();
             click(el("cmdGenerate"));
             return w_->resultText();
         };
