@@ -193,7 +193,8 @@ std::vector<fs::path> linuxSteamFolders(const SearchPlaces& places) {
 
 }  // namespace
 
-std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store) {
+std::vector<GameFolder> findGameFolders([[maybe_unused]] const SearchPlaces& places,
+                                        SettingsStore& store) {
     Search search;
 #ifdef _WIN32
     search.addGame(gameDirectoryPath(kDefaultGameDirectory), kFromDefault,
