@@ -97,6 +97,18 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
     EXPECT_EQ(lookup(store, kDirKey, "MSINFO") + lookup(store, kPathKey, "MSINFO"), "00");
     StoreKey key = 0;  // the key is the machine's: this user's root has none
     EXPECT_EQ(store.openKey(kCurrentUser, kPathKey, 0, kKeyAccess, key), kStoreNotFound);
+    // A program whose name and zero fill the 1024-byte buffer is read; one byte longer is not.
+    std::string fills;
+    while (fills.size() < 1000) fills += std::string(200, 'd') + "/";
+    fills += std::string(1023 - fills.size() - std::string_view("/hardinfo2").size(), 'e');
+    for (const std::string& dir : {fills, fills + "e"}) {
+        fs::create_directories(dir);
+        std::ofstream(dir + "/hardinfo2") << "#!/bin/sh\n";
+        fs::permissions(dir + "/hardinfo2", fs::perms(0755));
+    }
+    PathProgramStore filling(fills, kSysInfoPrograms), overflowing(fills + "e", kSysInfoPrograms);
+    EXPECT_EQ(lookup(filling, kPathKey, "Path"), "1" + fills + "/hardinfo2");
+    EXPECT_EQ(lookup(overflowing, kPathKey, "Path", "old"), "0");
     fs::current_path(fs::temp_directory_path());
     fs::remove_all(root);
 }
