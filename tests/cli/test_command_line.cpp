@@ -57,6 +57,10 @@ private slots:
             "the mods are action, cstrike, dod, dmc, firearms, frontline, valve, tfc." + usage);
         row("preset alone", {"--software"}, 2, {},
             "kestro: --preset and --software go with --print-config or --install." + usage);
+        row("two actions", {"--print-config", "--find-game"}, 2, {},
+            "kestro: --print-config, --find-game and --install go alone." + usage);
+        row("mods without install", {"--print-config", "--mods", "valve"}, 2, {},
+            "kestro: --game-dir and --mods go with --install." + usage);
         row("full output", {"--print-config", "/dev/full"}, 1, {},
             "kestro: cannot write to standard output: No space left on device\n");
 #ifndef Q_OS_WIN  // Windows has no such home, and always a display
