@@ -41,7 +41,8 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         // 10 00 A1 (00 cut), last byte first and a digit per byte without leading zeros:
         // "A1010"; after "f": &hfA1010.
         {"hex letters, after the value", {4, {"\x10\0\xA1\0", 4}}, "f", "116388112", "659472"},
-        {"number beyond 32 bits", {4, std::string(5, '\xFF')}, "", "!", ""},
+        {"largest 32-bit number", {4, std::string(4, '\xFF')}, "", "14294967295", "4294967295"},
+        {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", "!", ""},
         {"unknown type", {3, "AB" + z}, "kept", "1kept", "", None, "Binary"},
         {"missing key", {}, "old", "0", msinfo, None, "Text"},
         {"text over 1024 bytes", {1, y1024 + z}, "old", "0", msinfo, None, "Long"},
