@@ -193,26 +193,28 @@ struct stat statOf(const fs::path& file) {
 constexpr uid_t kNobody = 65534;  // the user nobody, and the group nogroup
 
 // As root, replacing writes through a link to the file it names, and the new file keeps the
-// old one's owner, group and permissions (one file has only another group than root's). As nobody in root's mod folders, some cut short by
-// a file size limit: where nobody may not add a file (or, with the sticky bit, replace root's),
-// a kestro.cfg nobody may write is rewritten in place, keeping its inode and owner; a
-// replacement is whole or none.
+// old one's owner, group and permissions (one file has only another owner than root, the other
+// only another group). As nobody in root's mod folders, some cut short by a file size limit:
+// where nobody may not add a file (or, with the sticky bit, replace root's), a kestro.cfg
+// nobody may write is rewritten in place, keeping its inode and owner; a replacement is whole
+// or none.
 TEST_F(InstallTest, ReplacingKeepsOwnersAndLinksAndFallsBackToWritingInPlace) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root, to own files as nobody and install as nobody";
     const fs::path shared = game_ / "shared.cfg", action = mod("action") / "kestro.cfg";
     fs::create_symlink(shared, mod("frontline") / "kestro.cfg");
     for (const fs::path& file : {shared, action}) {
         writeBytes(file, "old\r\n");
-        const uid_t owner = file == action ? 0 : kNobody;
-        ASSERT_EQ(::chown(file.c_str(), owner, kNobody) | ::chmod(file.c_str(), 0640), 0);
+        const bool others = file == shared;
+        ASSERT_EQ(::chown(file.c_str(), others ? kNobody : 0, others ? 0 : kNobody) |
+                      ::chmod(file.c_str(), 0640), 0);
     }
     ASSERT_TRUE(InstallConfig(game_, ticks({"action", "frontline"}), "new", std::nullopt).succeeded());
     EXPECT_TRUE(fs::is_symlink(game_ / "frontline/kestro.cfg"));
     for (const fs::path& file : {shared, action}) {
         const struct stat st = statOf(file);
         EXPECT_EQ(std::make_tuple(readBytes(file), st.st_uid, st.st_gid, st.st_mode),
-                  std::make_tuple("new\r\n", file == action ? 0 : kNobody, kNobody,
-                                  mode_t(S_IFREG | 0640)));
+                  std::make_tuple("new\r\n", file == shared ? kNobody : 0,
+                                  file == shared ? 0 : kNobody, mode_t(S_IFREG | 0640)));
     }
     EXPECT_EQ(tree(game_).size(), 7u);  // no file left beside the new ones
 
