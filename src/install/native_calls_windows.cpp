@@ -97,7 +97,6 @@ int truncate(int fd) { return ::_chsize_s(fd, 0) == 0 ? 0 : -1; }
 
 int sync(int fd) { return ::_commit(fd); }
 
-
 std::optional<Status> status(int fd) {
     struct _stat64 st {};
     if (::_fstat64(fd, &st) != 0) return std::nullopt;

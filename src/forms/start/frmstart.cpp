@@ -36,7 +36,7 @@ QString typedText(const QPlainTextEdit* box) {
 }
 
 // Each kind of option control shows its member's type: a check box 0 or 1, a list an index
-// or -1, an option button whether it is selected, a text field UTF-8 text.
+// or kNothingSelected, an option button whether it is selected, a text field UTF-8 text.
 int valueOf(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 int valueOf(const QComboBox* list) { return list->currentIndex(); }
 bool valueOf(const QRadioButton* button) { return button->isChecked(); }
