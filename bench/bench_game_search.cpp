@@ -1,12 +1,14 @@
 // The game search as the install window runs it each time it opens, warm: a home with three
 // Steam folders (native, Flatpak, Snap, and the usual link to the native one) whose lists name
-// 20 libraries in all, the game in three of them and one library gone; and a hostile list.
+// 20 libraries in all, the game in three of them and one library gone; the same with a library
+// that does not answer; and a hostile list.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "install/game_search.h"
 #include "sysinfo/settings_store.h"
@@ -35,19 +37,20 @@ private:
 
 // Searches `home` as the install window does, and reports when the games found are not
 // `expected`.
-void searchHome(benchmark::State& state, const Home& home, std::size_t expected) {
+void searchHome(benchmark::State& state, const Home& home, std::size_t expected,
+                const kestro::SearchOptions& options = {}) {
     const kestro::SearchPlaces places{home.path().string(), "", "", ""};
     const auto store = kestro::makePlatformSettingsStore();
     std::size_t found = 0;
     for (auto _ : state) {
-        found = kestro::findGameFolders(places, *store).size();
+        found = kestro::findGameFolders(places, *store, options).size();
         benchmark::DoNotOptimize(found);
     }
     if (found != expected) state.SkipWithError("not every game in the home was found");
 }
 
-void BM_FindGameFolders(benchmark::State& state) {
-    const Home home;
+// Three Steam folders whose lists name 20 libraries, the game in three of them.
+void makeSteamFolders(const Home& home) {
     const fs::path steams[] = {home.path() / ".local/share/Steam",
                                home.path() / ".var/app/com.valvesoftware.Steam/data/Steam",
                                home.path() / "snap/steam/common/.local/share/Steam"};
@@ -65,9 +68,28 @@ void BM_FindGameFolders(benchmark::State& state) {
         }
         std::ofstream(steams[s] / "config/libraryfolders.vdf") << vdf << "}\n";
     }
+}
+
+void BM_FindGameFolders(benchmark::State& state) {
+    const Home home;
+    makeSteamFolders(home);
     searchHome(state, home, 3);
 }
 BENCHMARK(BM_FindGameFolders)->Unit(benchmark::kMicrosecond);
+
+// The same home with one library (the first game's) on a share that has gone away: a look
+// there sleeps ten times the deadline of 50 ms. The search costs the deadline once.
+void BM_FindGameFoldersWithALibraryThatDoesNotAnswer(benchmark::State& state) {
+    const Home home;
+    makeSteamFolders(home);
+    kestro::SearchOptions options;
+    options.deadline = std::chrono::milliseconds(50);
+    options.lookingAt = [gone = home.path() / "library3"](const fs::path& place) {
+        if (place == gone) std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    };
+    searchHome(state, home, 2, options);
+}
+BENCHMARK(BM_FindGameFoldersWithALibraryThatDoesNotAnswer)->Unit(benchmark::kMillisecond);
 
 // A hostile list as long as the search reads (4 MiB): 100,000 libraries, a third of them the
 // one library that holds the game written the same way, a third that library written in

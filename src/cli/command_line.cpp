@@ -62,9 +62,6 @@ QString shownPath(const fs::path& path) {
 #endif
 }
 
-std::vector<GameFolder> gameFoldersHere() {
-    return findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore());
-}
 
 struct PresetName {
     std::string_view name;
@@ -131,6 +128,15 @@ int answer(const QString& text) { return answer(text.toStdString()); }
 int complain(const QString& text, int status) {
     writeText(stderr, (QStringLiteral("kestro: ") + text + u'\n').toStdString());
     return status;
+}
+
+// The search as the install window runs it; a place that kept it waiting is named.
+std::vector<GameFolder> gameFoldersHere() {
+    SearchOptions options;
+    options.passedOver = [](const std::string& place) {
+        complain(QStringLiteral("%1 did not answer; passed over").arg(fromUtf8(place)), 0);
+    };
+    return findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore(), options);
 }
 
 class Parser {

@@ -15,6 +15,7 @@
 
 #include "game_directory.h"
 #include "library_folders.h"
+#include "deadline_looks.h"
 #include "sysinfo/key_value.h"
 
 namespace kestro {
@@ -91,42 +92,82 @@ std::string readVdf(const fs::path& file) {
     return text;
 }
 
-// Where a library path written in a Steam folder's list is on this system.
+// What the lists of one Steam folder tell: the folder itself, and where each library path
+// they name is on this system (nothing for a path that names no folder here).
 using LibraryLocator = std::function<std::optional<fs::path>(const std::string&)>;
 
-// One search. However many times the lists name a library, and however many ways, it is
-// searched once, and no folder is listed twice: a list of any length is searched quickly.
+// A place's name in the look-ups of a search: a kind of look, then the path's own bytes.
+std::string placeId(char kind, const fs::path& place) {
+    const fs::path::string_type& native = place.native();
+    std::string id(1, kind);
+    id.append(reinterpret_cast<const char*>(native.data()),
+              native.size() * sizeof(fs::path::value_type));
+    return id;
+}
+
+std::string shownPlace(const fs::path& place) {
+    return pathText(fs::path(place).make_preferred()).value_or("a folder without a name");
+}
+
+struct GameAnswer {
+    std::optional<std::string> key;
+    std::optional<std::string> text;
+};
+
+// One run of a search. However many times the lists name a library, and however many ways, it
+// is searched once, and no folder is listed twice: a list of any length is searched quickly.
+// Every look at the disks goes through `looks`, under the search's deadline.
 class Search {
 public:
+    Search(LookRun& looks, const SearchOptions& options) : looks_(looks), options_(options) {}
+
     void addGame(const fs::path& folder, std::string_view source, std::string shown = {}) {
-        std::error_code error;
-        const std::optional<std::string> valve = names_.entryIgnoringCase(folder, "valve");
-        if (!valve || !fs::is_directory(folder / gameDirectoryPath(*valve), error)) return;
+        const auto game = look<GameAnswer>('g', folder, [this, &folder] {
+            GameAnswer answer;
+            std::error_code error;
+            const std::optional<std::string> valve = names_.entryIgnoringCase(folder, "valve");
+            if (!valve || !fs::is_directory(folder / gameDirectoryPath(*valve), error))
+                return answer;
+            answer.key = folderKey(folder);
+            answer.text = pathText(fs::path(folder).make_preferred());
+            return answer;
+        });
         // A folder whose name no text can hold is passed over.
-        std::optional<std::string> text = std::move(shown);
-        if (text->empty()) text = pathText(fs::path(folder).make_preferred());
-        const std::optional<std::string> key = folderKey(folder);
-        if (!text || !key || !remember(seenGames_, *key)) return;
+        std::optional<std::string> text = game.text;
+        if (!shown.empty()) text = std::move(shown);
+        if (!text || !game.key || !remember(seenGames_, *game.key)) return;
         found_.push_back({std::move(*text), std::string(source)});
+        if (options_.found)
+            looks_.reportOnce(found_.size() - 1, [this] { options_.found(found_.back()); });
     }
 
     void addSteam(const fs::path& steam, const LibraryLocator& locate, std::string_view source) {
-        const std::optional<std::string> key = folderKey(steam);
+        const auto key = folderKeyOf(steam);
         if (!key || !remember(seenSteams_, *key)) return;
         addLibrary(steam, source);
-        std::string vdf = readVdf(steam / "config" / "libraryfolders.vdf");
-        if (vdf.empty()) {
-            if (const auto steamapps = descend(steam, {"steamapps"}))
-                vdf = readVdf(*steamapps / "libraryfolders.vdf");
-        }
+        const auto list = look<std::string>('v', steam, [this, &steam] {
+            std::string vdf = readVdf(steam / "config" / "libraryfolders.vdf");
+            if (vdf.empty()) {
+                if (const auto steamapps = descend(steam, {"steamapps"}))
+                    vdf = readVdf(*steamapps / "libraryfolders.vdf");
+            }
+            return vdf;
+        });
         std::set<std::string> written;
-        for (const std::string& path : libraryFolderPaths(vdf)) {
+        for (const std::string& path : libraryFolderPaths(list)) {
             if (!written.insert(path).second) continue;
             if (const std::optional<fs::path> library = locate(path)) addLibrary(*library, source);
         }
     }
 
-    FolderNames& names() { return names_; }
+    // Where the drive path `written` is in the Wine prefix `prefix`.
+    std::optional<fs::path> inWinePrefix(const std::string& written, const fs::path& prefix) {
+        return look<std::optional<fs::path>>('w', prefix / gameDirectoryPath(written),
+                                             [this, &written, &prefix] {
+                                                 return winePath(written, prefix, names_);
+                                             });
+    }
+
     std::vector<GameFolder> take() { return std::move(found_); }
 
 private:
@@ -135,10 +176,16 @@ private:
         fs::path written = library.lexically_normal();
         if (!written.has_filename() && written.has_relative_path()) written = written.parent_path();
         if (!remember(seenLibraries_, written.native())) return;
-        const std::optional<std::string> key = folderKey(library);
+        const auto key = folderKeyOf(library);
         if (!key || !remember(seenLibraryKeys_, *key)) return;
-        if (const auto game = descend(library, {"steamapps", "common", "Half-Life"}))
-            addGame(*game, source);
+        const auto game = look<std::optional<fs::path>>('l', library, [this, &library] {
+            return descend(library, {"steamapps", "common", "Half-Life"});
+        });
+        if (game) addGame(*game, source);
+    }
+
+    std::optional<std::string> folderKeyOf(const fs::path& folder) {
+        return look<std::optional<std::string>>('k', folder, [&folder] { return folderKey(folder); });
     }
 
     // `dir`/`names`..., each name in any letter case where the file system tells case apart.
@@ -151,11 +198,22 @@ private:
         return dir;
     }
 
+    // A look at `place` on the disks, under the deadline; `kind` tells looks at one place apart.
+    template <class T, class Look>
+    T look(char kind, const fs::path& place, Look&& disk) {
+        return looks_.look<T>(placeId(kind, place), shownPlace(place), [this, &place, &disk] {
+            if (options_.lookingAt) options_.lookingAt(place);
+            return disk();
+        });
+    }
+
     template <class Key>
     static bool remember(std::set<Key>& seen, Key key) {
         return seen.insert(std::move(key)).second;
     }
 
+    LookRun& looks_;
+    const SearchOptions& options_;
     std::vector<GameFolder> found_;
     FolderNames names_;
     std::set<std::string> seenGames_;
@@ -191,44 +249,66 @@ std::vector<fs::path> linuxSteamFolders(const SearchPlaces& places) {
 }
 #endif
 
-}  // namespace
+// Where the registry says Steam and the game are: read before the disks are looked at.
+struct RegistryPlaces {
+    std::optional<fs::path> modInstallPath;
+    std::vector<fs::path> steamFolders;
+    std::vector<fs::path> retailFolders;
+};
 
-std::vector<GameFolder> findGameFolders([[maybe_unused]] const SearchPlaces& places,
-                                        SettingsStore& store) {
-    Search search;
+RegistryPlaces registryPlaces(SettingsStore& store) {
+    RegistryPlaces places{registryPath(store, kModInstallPath), {}, {}};
+    for (const RegistryValue& value : kSteamFolders) {
+        if (auto steam = registryPath(store, value)) places.steamFolders.push_back(std::move(*steam));
+    }
+    for (const RegistryValue& value : kRetailFolders) {
+        if (auto game = registryPath(store, value)) places.retailFolders.push_back(std::move(*game));
+    }
+    return places;
+}
+
+std::vector<GameFolder> searchDisks(LookRun& looks, const SearchPlaces& places,
+                                    const RegistryPlaces& registry, const SearchOptions& options) {
+    Search search(looks, options);
 #ifdef _WIN32
     search.addGame(gameDirectoryPath(kDefaultGameDirectory), kFromDefault,
                    std::string(kDefaultGameDirectory));
 #else
     const std::optional<fs::path> prefix = winePrefix(places);
     if (prefix) {
-        if (const auto retail = winePath(kDefaultGameDirectory, *prefix, search.names()))
+        if (const auto retail = search.inWinePrefix(std::string(kDefaultGameDirectory), *prefix))
             search.addGame(*retail, kFromDefault, std::string(kDefaultGameDirectory));
     }
 #endif
-    if (const auto game = registryPath(store, kModInstallPath))
-        search.addGame(*game, kFromModInstallPath);
-    for (const RegistryValue& value : kSteamFolders) {
-        if (const auto steam = registryPath(store, value))
-            search.addSteam(*steam, nativeLibrary, kFromSteam);
-    }
+    if (registry.modInstallPath) search.addGame(*registry.modInstallPath, kFromModInstallPath);
+    for (const fs::path& steam : registry.steamFolders)
+        search.addSteam(steam, nativeLibrary, kFromSteam);
 #ifndef _WIN32
     for (const fs::path& steam : linuxSteamFolders(places))
         search.addSteam(steam, nativeLibrary, kFromSteam);
 #endif
-    for (const RegistryValue& value : kRetailFolders) {
-        if (const auto game = registryPath(store, value)) search.addGame(*game, kFromRetail);
-    }
+    for (const fs::path& game : registry.retailFolders) search.addGame(game, kFromRetail);
 #ifndef _WIN32
     if (prefix) {
         const LibraryLocator inPrefix = [&prefix, &search](const std::string& written) {
-            return winePath(written, *prefix, search.names());
+            return search.inWinePrefix(written, *prefix);
         };
-        if (const auto steam = winePath(kWineSteamFolder, *prefix, search.names()))
+        if (const auto steam = search.inWinePrefix(std::string(kWineSteamFolder), *prefix))
             search.addSteam(*steam, inPrefix, kFromWine);
     }
 #endif
     return search.take();
+}
+
+}  // namespace
+
+std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store,
+                                        const SearchOptions& options) {
+    std::function<std::vector<GameFolder>(LookRun&)> search =
+        [places, registry = registryPlaces(store), options](LookRun& looks) {
+            return searchDisks(looks, places, registry, options);
+        };
+    return runWithDeadline(std::move(search), {options.deadline, options.passedOver});
 }
 
 }  // namespace kestro

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <thread>
 
 #include "install/game_directory.h"
 #include "install/game_search.h"
@@ -112,6 +113,39 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         EXPECT_EQ(found, expected) << c.name;
     }
     fs::remove_all(root);
+}
+
+// A library that does not answer (here one that sleeps ten times the deadline) is passed over
+// and named once; the folders before and after it are found, each reported once as it is
+// found, although the search runs again after giving up.
+TEST(GameSearch, PassesOverAPlaceThatDoesNotAnswer) {
+    using namespace std::string_literals;
+    const fs::path home =
+        fs::temp_directory_path() / ("kestro-slow-" + std::to_string(std::random_device{}()));
+    for (const std::string game : {"mod/valve"s, "slow/" + kHL + "/valve", "fast/" + kHL + "/valve"})
+        fs::create_directories(home / game);
+    fs::create_directories(home / ".steam/steam/config");
+    std::ofstream(home / ".steam/steam/config/libraryfolders.vdf")
+        << "\"LibraryFolders\" { \"1\" \"" << (home / "slow").string() << "\" \"2\" \""
+        << (home / "fast").string() << "\" }";
+    test::FakeStore store;
+    store.keys["HKCU\\Software\\Valve\\Steam"]["ModInstallPath"] = {1, (home / "mod").string() + '\0'};
+    std::vector<std::string> passedOver, reported;
+    SearchOptions options;
+    options.deadline = std::chrono::milliseconds(500);
+    options.passedOver = [&passedOver](const std::string& place) { passedOver.push_back(place); };
+    options.found = [&reported](const GameFolder& game) { reported.push_back(game.folder); };
+    options.lookingAt = [slow = home / "slow"](const fs::path& place) {
+        if (place == slow) std::this_thread::sleep_for(std::chrono::seconds(5));
+    };
+    std::vector<std::string> found;
+    for (const GameFolder& game : findGameFolders({home.string(), "", "", ""}, store, options))
+        found.push_back(game.folder);
+    const std::vector<std::string> expected{(home / "mod").string(), (home / "fast" / kHL).string()};
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(reported, expected);
+    EXPECT_EQ(passedOver, std::vector<std::string>{(home / "slow").string()});
+    fs::remove_all(home);
 }
 #endif
 

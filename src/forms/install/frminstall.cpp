@@ -102,9 +102,26 @@ frmInstall::frmInstall(std::function<std::optional<QString>()> resultText, QWidg
         connect(elements.get<QPushButton>(name), &QPushButton::clicked, this, handler);
     elements.get("cmdSave")->setFocus();
     centreOnScreen(this);
+
+    connect(txtFileName_, &QLineEdit::textEdited, this, [this] { playerChoseFolder_ = true; });
+    connect(&search_, &QFutureWatcher<GameFolder>::resultReadyAt, this, [this](int index) {
+        if (index == 0) offerGameDirectory(search_.resultAt(0));
+    });
 }
 
-void frmInstall::setGameDirectory(const QString& path) { txtFileName_->setText(path); }
+void frmInstall::setGameDirectory(const QString& path) {
+    playerChoseFolder_ = true;
+    txtFileName_->setText(path);
+}
+
+void frmInstall::followGameSearch(const QFuture<GameFolder>& search) {
+    search_.setFuture(search);
+    if (search.resultCount() > 0) offerGameDirectory(search.resultAt(0));
+}
+
+void frmInstall::offerGameDirectory(const GameFolder& found) {
+    if (!playerChoseFolder_) txtFileName_->setText(QString::fromStdString(found.folder));
+}
 
 TickedRows frmInstall::tickedRows() const {
     TickedRows ticked{};

@@ -1,12 +1,15 @@
 #pragma once
 // The install window: game directory, the mods to install to, and "Install".
 
+#include <QFuture>
+#include <QFutureWatcher>
 #include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
+#include "install/game_search.h"
 #include "install/install_table.h"
 
 class QCheckBox;
@@ -23,8 +26,12 @@ public:
     explicit frmInstall(std::function<std::optional<QString>()> resultText,
                         QWidget* parent = nullptr);
 
-    // Replaces the whole path field (the browser's way in).
+    // Replaces the whole path field (the browser's way in), as the player's own choice.
     void setGameDirectory(const QString& path);
+
+    // Puts the first folder that `search` finds into the path field, now if it has one
+    // already, else when it comes; never once the player has typed or browsed there.
+    void followGameSearch(const QFuture<GameFolder>& search);
 
 public slots:
     void cmdSave_Click();
@@ -33,10 +40,13 @@ public slots:
 
 private:
     TickedRows tickedRows() const;
+    void offerGameDirectory(const GameFolder& found);
 
     std::function<std::optional<QString>()> resultText_;
     QLineEdit* txtFileName_ = nullptr;
     QList<std::pair<QCheckBox*, std::size_t>> modBoxes_;  // with their row of kInstallMods
+    QFutureWatcher<GameFolder> search_;
+    bool playerChoseFolder_ = false;
 };
 
 // The messages of "Install".

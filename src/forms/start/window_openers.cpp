@@ -6,7 +6,7 @@
 #include "forms/common/single_window.h"
 #include "forms/install/frminstall.h"
 #include "forms/preset/frmpreset.h"
-#include "install/game_search.h"
+#include "forms/install/game_search_task.h"
 #include "frmstart.h"
 
 namespace kestro {
@@ -29,11 +29,9 @@ void openInstallWindow(frmStart* mainWindow) {
             if (!source) return std::nullopt;
             return source->resultText();
         });
-        // The window opens on the first game folder found here; without one, on its own
-        // start value.
-        const std::vector<GameFolder> found =
-            findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore());
-        if (!found.empty()) window->setGameDirectory(QString::fromStdString(found.front().folder));
+        // The window opens at once, on its own start value, and takes the first game folder
+        // found here as soon as the search has it.
+        window->followGameSearch(startGameSearch());
         return window;
     });
 }

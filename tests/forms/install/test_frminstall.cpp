@@ -1,5 +1,6 @@
 // The install window: what "Install" says, writes and where it leaves the window, and how it
 // works with the main window and the browser.
+#include <QPromise>
 #include <QTemporaryDir>
 
 #include "config/generator.h"
@@ -123,8 +124,19 @@ private slots:
         cleanup();
         std::unique_ptr<frmStart> main(showWindow(new frmStart));
         click(test::el(main, "cmdGenerate"));
+#ifndef Q_OS_WIN
+        // Opened from the main window, it searches this machine off the window thread.
+        QTemporaryDir steam;
+        QDir(steam.path()).mkpath("steamapps/common/Half-Life/valve");
+        const QByteArray steamDir = qgetenv("STEAM_DIR");
+        qputenv("STEAM_DIR", steam.path().toUtf8());
+#endif
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();
+#ifndef Q_OS_WIN
+        QTRY_COMPARE(el<QLineEdit>("txtFileName")->text(), steam.path() + "/steamapps/common/Half-Life");
+        qputenv("STEAM_DIR", steamDir);
+#endif
         mods({"dmc", "valve", "tfc"});
         auto* result = test::el<QPlainTextEdit>(main, "txtResult");
         result->moveCursor(QTextCursor::End);
@@ -141,6 +153,41 @@ private slots:
                                               "there is no config to install. Nothing was written."});
         QVERIFY(w_->isVisible());
         QCOMPARE(read("tfc/autoexec.cfg"), QByteArray("exec kestro.cfg\r\n"));
+    }
+
+    // The window opens on the folder the search has found so far, or on its start value while
+    // the search is held, and answers; the first folder found comes into the field, but never
+    // over what the player typed or browsed to; a search that ends after the window has
+    // closed writes nowhere.
+    void takesTheSearchsFirstFolderUnlessThePlayerChose() {
+        auto* field = el<QLineEdit>("txtFileName");
+        QPromise<GameFolder> search;
+        search.start();
+        search.addResult(GameFolder{"D:\\Found\\Half-Life", "Steam library"});
+        w_->followGameSearch(search.future());
+        QCOMPARE(field->text(), QStringLiteral("D:\\Found\\Half-Life"));
+        const auto held = [this](const std::function<void()>& player) {
+            cleanup();
+            init();
+            auto promise = std::make_shared<QPromise<GameFolder>>();
+            promise->start();
+            w_->followGameSearch(promise->future());
+            player();
+            promise->addResult(GameFolder{"/first", "Steam library"});
+            promise->addResult(GameFolder{"/second", "retail install"});
+            promise->finish();
+            QTest::qWait(50);
+            return w_ ? el<QLineEdit>("txtFileName")->text() : QStringLiteral("<closed>");
+        };
+        QCOMPARE(held([] {}), QStringLiteral("/first"));
+        QCOMPARE(held([this] { QTest::keyClicks(el("txtFileName"), "\\HL"); }),
+                 QStringLiteral("C:\\Sierra\\Half-Life\\HL"));
+        QCOMPARE(held([this] { w_->setGameDirectory("/browsed"); }), QStringLiteral("/browsed"));
+        QCOMPARE(held([this] {
+                     click(el("cmdCancel"));
+                     flushDeletes();
+                 }),
+                 QStringLiteral("<closed>"));
     }
 
     // One browser at a time; opening it writes nothing; it writes into the install window
