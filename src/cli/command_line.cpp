@@ -28,6 +28,7 @@
 #include "install/game_directory.h"
 #include "install/game_search.h"
 #include "install/install_config.h"
+#include "search_apart.h"
 
 namespace kestro::cli {
 
@@ -136,7 +137,8 @@ std::vector<GameFolder> gameFoldersHere() {
     options.passedOver = [](const std::string& place) {
         complain(QStringLiteral("%1 did not answer; passed over").arg(fromUtf8(place)), 0);
     };
-    return findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore(), options);
+    return findGameFoldersApart(searchPlacesFromEnvironment(), *makePlatformSettingsStore(),
+                                options);
 }
 
 class Parser {

@@ -122,7 +122,7 @@ TEST(GameSearch, PassesOverAPlaceThatDoesNotAnswer) {
     using namespace std::string_literals;
     const fs::path home =
         fs::temp_directory_path() / ("kestro-slow-" + std::to_string(std::random_device{}()));
-    for (const std::string game : {"mod/valve"s, "slow/" + kHL + "/valve", "fast/" + kHL + "/valve"})
+    for (const std::string& game : {"mod/valve"s, "slow/" + kHL + "/valve", "fast/" + kHL + "/valve"})
         fs::create_directories(home / game);
     fs::create_directories(home / ".steam/steam/config");
     std::ofstream(home / ".steam/steam/config/libraryfolders.vdf")
