@@ -22,12 +22,10 @@ public:
     std::mutex mutex;
     std::condition_variable ended;
     unsigned current = 0;  // the run whose answers are kept; earlier ones were given up
-    struct Looking {
-        std::string id;
-        std::string shown;
-        Clock::time_point since;
-    };
-    std::optional<Looking> looking;  // the current run's look in progress
+    // The current run's look in progress, if any: its place, its name, when it began.
+    std::optional<Clock::time_point> lookingSince;
+    std::string lookingId;
+    std::string lookingShown;
     std::map<std::string, std::any> answered;
     std::set<std::string> givenUp;
     std::size_t reported = 0;  // results reported so far
@@ -49,7 +47,9 @@ std::optional<std::any> LookRun::begin(const std::string& id, std::string_view s
     if (run_ != watch_->current || watch_->givenUp.contains(id)) return std::any{};
     if (const auto known = watch_->answered.find(id); known != watch_->answered.end())
         return known->second;
-    watch_->looking = LookWatch::Looking{id, std::string(shown), Clock::now()};
+    watch_->lookingId = id;
+    watch_->lookingShown = shown;
+    watch_->lookingSince = Clock::now();
     return std::nullopt;
 }
 
@@ -57,7 +57,7 @@ void LookRun::end(const std::string& id, std::any answer) {
     const std::lock_guard lock(watch_->mutex);
     if (run_ != watch_->current) return;
     watch_->answered.insert_or_assign(id, std::move(answer));
-    watch_->looking.reset();
+    watch_->lookingSince.reset();
 }
 
 namespace {
@@ -102,19 +102,19 @@ std::any runUntilOneEnds(std::function<std::any(LookRun&)> search,
     };
     startOrRunHere(0);
     while (!watch->result) {
-        if (!watch->looking) {
+        if (!watch->lookingSince) {
             // Between looks: wake up in time to see the next one out.
             watch->ended.wait_for(lock, options.deadline);
             continue;
         }
-        const Clock::time_point due = watch->looking->since + options.deadline;
+        const Clock::time_point due = *watch->lookingSince + options.deadline;
         if (Clock::now() < due) {
             watch->ended.wait_until(lock, due);
             continue;
         }
-        const std::string shown = std::move(watch->looking->shown);
-        watch->givenUp.insert(std::move(watch->looking->id));
-        watch->looking.reset();
+        const std::string shown = std::move(watch->lookingShown);
+        watch->givenUp.insert(std::move(watch->lookingId));
+        watch->lookingSince.reset();
         const unsigned next = ++watch->current;
         if (options.passedOver) {
             lock.unlock();
