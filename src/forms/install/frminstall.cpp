@@ -19,6 +19,7 @@
 
 namespace kestro {
 
+// "Installion" is the message's own spelling, kept as players know it.
 const char* const kInstalledMessage = "Installion Complete! Enjoy!";
 const char* const kModsNotFoundMessage = kInstallFailedMessage.data();
 const char* const kCannotInstallTitle = "Cannot Install";

@@ -14,6 +14,7 @@ constexpr Emphasis kBold = Emphasis::Bold;
 
 // Left, top, width, height in twips, in keyboard focus order (the label takes no focus).
 constexpr ElementSpec kElements[]{
+    // "dependant" is the window's own spelling, kept as players know it.
     {.name = "Label1", .kind = K::Label, .rect = {240, 120, 3855, 675},
      .caption = "These presets only affect options that are not dependant on the type of "
                 "processor, video card or Internet connection you have.",

@@ -8,6 +8,8 @@ const char* const kStartWindowHelp =
     " Welcome to Kestro! This program will allow you to get the most out of your video card "
     "quickly and easily! Try it out and watch your FPS (not to mention frags) go up!";
 
+// The program's texts keep their own spelling ("appropiate", "appropiately", "Disllows"):
+// players, their screen readers and the reference listings know them as they are.
 const char* const kResultStartupText =
     "Press the \"Generate Config File!\" button after all appropiate selections are selected.\r\n"
     "The config will appear here after the button is pressed. You may edit as you see fit.\r\n";
