@@ -3,7 +3,7 @@
 #include <QPromise>
 #include <QTemporaryDir>
 
-#include "config/generator.h"
+#include "config/golden_texts.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/common/single_window.h"
 #include "forms/install/frminstall.h"
@@ -142,7 +142,7 @@ private slots:
         result->moveCursor(QTextCursor::End);
         result->insertPlainText(QStringLiteral("\u00a0caf\u00e9\u20ac\u2028\u00ff\r\nz\U0001F600"));
         click(el("cmdSave"));
-        QCOMPARE(read("tfc/kestro.cfg"), QByteArray::fromStdString(generateConfig(startupOptionSet())) +
+        QCOMPARE(read("tfc/kestro.cfg"), QByteArray(kStartupText) +
                                              "\xA0" "caf\xE9?\r\n\xFF\r\nz?\r\n");
         click(test::el(main, "cmdInstall"));
         w_ = SingleWindow<frmInstall>::current();
