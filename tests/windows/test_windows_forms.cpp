@@ -112,7 +112,7 @@ private slots:
         click(el(main.get(), "cmdGenerate"));
         click(el(main.get(), "cmdInstall"));
         auto* install = SingleWindow<frmInstall>::current();
-        QCOMPARE(el<QLineEdit>(install, "txtFileName")->text(), found.at(0).section('\t', 0, 0));
+        QTRY_COMPARE(el<QLineEdit>(install, "txtFileName")->text(), found.at(0).section('\t', 0, 0));
         for (auto* box : install->findChildren<QCheckBox*>())
             box->setChecked(box->objectName() == QLatin1String("chkValve"));
         click(el(install, "cmdSave"));
