@@ -16,6 +16,7 @@
 #include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
+#include "install/disk_errors.h"
 #include "install/game_search.h"
 
 using namespace kestro;
@@ -33,6 +34,13 @@ private slots:
                               cleanFolder("C:/../Sierra"),
                               rootHolding("c:/sierra", {"D:/", "C:/"})}),
                  QStringList({"C:\\", "C:\\Sierra", "C:/Games", "C:/", "C:/Sierra", "C:/"}));
+    }
+
+    // A drive without its disk fails quietly, and the error modes already set are kept.
+    void diskErrorsFailQuietly() {
+        SetErrorMode(SEM_NOGPFAULTERRORBOX);
+        failDiskErrorsQuietly();
+        QCOMPARE(GetErrorMode(), UINT(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
     }
 
     void cleanup() {
