@@ -79,9 +79,9 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
          {".local/share/Steam/steamapps/libraryfolders.vdf=" + kOldVdf, gameIn("lib1/"),
           "lib2/SteamApps/Common/Half-Life/Valve/", ".steam/steam->../.local/share/Steam/"},
          {}, {foundIn("lib1/"), "~/lib2/SteamApps/Common/Half-Life\tSteam library"}},
-        {"new list, unmounted library skipped",
-         {".steam/root/config/libraryfolders.vdf=" + kNewVdf, gameIn("lib0/"), gameIn("lib1/"),
-          gameIn("lib2/")}, {}, {foundIn("lib0/"), foundIn("lib2/")}},
+        {"new list with a byte-order mark, unmounted library skipped",
+         {".steam/root/config/libraryfolders.vdf=\xEF\xBB\xBF" + kNewVdf, gameIn("lib0/"),
+          gameIn("lib1/"), gameIn("lib2/")}, {}, {foundIn("lib0/"), foundIn("lib2/")}},
         {"Steam in the Wine prefix",
          {"pfx/dosdevices/c:->../drive_c", "pfx/dosdevices/d:->../../d", gameIn("d/"),
           "pfx/drive_c/Program Files (x86)/Steam/config/libraryfolders.vdf="
