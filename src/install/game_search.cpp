@@ -16,6 +16,7 @@
 #include "game_directory.h"
 #include "library_folders.h"
 #include "sysinfo/key_value.h"
+#include "system_path.h"
 
 namespace kestro {
 
@@ -68,9 +69,9 @@ std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& 
 
 // The same folder reached any way gives the same key; one that no text names, none.
 std::optional<std::string> folderKey(const fs::path& folder) {
-    std::error_code error;
-    fs::path key = fs::canonical(folder, error);
-    if (error) return std::nullopt;
+    std::optional<fs::path> resolved = resolvedFolder(folder);
+    if (!resolved) return std::nullopt;
+    fs::path key = std::move(*resolved);
 #ifdef _WIN32
     // Windows' names match in any letter case, of every script ("Игры" is "игры").
     std::wstring name = key.generic_wstring();
@@ -165,9 +166,8 @@ private:
 };
 
 std::optional<fs::path> nativeLibrary(const std::string& written) {
-    fs::path library = gameDirectoryPath(written);
-    if (!library.is_absolute()) return std::nullopt;
-    return library;
+    if (!isAbsoluteSystemPath(written)) return std::nullopt;
+    return pathFromUtf8(written);
 }
 
 #ifndef _WIN32

@@ -10,6 +10,7 @@
 #include "install/game_directory.h"
 #include "install/game_search.h"
 #include "install/library_folders.h"
+#include "install/system_path.h"
 #include "sysinfo/fake_store.h"
 
 namespace kestro {
@@ -115,15 +116,26 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
 }
 #endif
 
+// Whole Windows paths are those from a drive's root and shares, "\\" and "/" alike. On Windows
+// a text that is not UTF-8 names no path; NTFS allows names that are not valid UTF-16 (a lone
+// surrogate), which have no text. Neither throws, so that the search passes them over.
+TEST(PathRules, WholeWindowsPathsAndTextsThatNameNothing) {
+    for (const auto& [path, whole] :
+         {std::pair{"C:\\Steam", true}, {"d:/", true}, {"C:", false}, {"C:Steam", false},
+          {"\\Steam", false}, {"Steam", false}, {"/home/steam", false},
+          {"\\\\nas\\games\\lib", true}, {"//nas/games", true}, {"\\/nas\\games", true},
+          {"\\\\nas", false}, {"\\\\nas\\", false}, {"\\\\\\nas\\games", false},
+          {"\\\\nas\\\\games", false}})
+        EXPECT_EQ(isAbsoluteWindowsPath(path), whole) << path;
 #ifdef _WIN32
-// NTFS allows names that are not valid UTF-16 (a lone surrogate): they have no text, and asking
-// for it never throws, so that the search passes them over.
-TEST(PathText, IsUtf8OrNothing) {
+    EXPECT_FALSE(pathFromUtf8("D:\\Spiele\\\xE9"));
+    EXPECT_EQ(pathFromUtf8("C:\\Игры")->native(), L"C:\\\u0418\u0433\u0440\u044b");
+    EXPECT_EQ(gameDirectoryPath("D:\\\xE9").native(), L"D:\\\uFFFD");
     EXPECT_EQ(pathText(fs::path(L"C:\\\u0418\u0433\u0440\u044b")), "C:\\Игры");
     for (const wchar_t* lone : {L"a\xD800", L"\xDC00" L"b", L"\xD800\x0041"})
         EXPECT_EQ(pathText(fs::path(lone)), std::nullopt);
-}
 #endif
+}
 
 TEST(LibraryFolders, ReadsAsFarAsSound) {
     using Paths = std::vector<std::string>;

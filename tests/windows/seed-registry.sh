@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Seeds the Wine registry with the values the settings-store table of test_sysinfo reads back
-# and the system-information program the window test starts (run by tools/wine-ctest.sh in a
-# fresh prefix). Every call is bounded: Wine can hang on a broken prefix.
+# Seeds the Wine registry with the values the settings-store table of test_sysinfo reads back,
+# the system-information program the window test starts and the Steam folders it finds, and
+# the share \\nas\games (run by tools/wine-ctest.sh in a fresh prefix). Every call is bounded:
+# Wine can hang on a broken prefix.
 set -euo pipefail
 # Wine reads the arguments in the locale's character set: UTF-8, for the texts in other scripts.
 export LC_ALL=C.UTF-8
@@ -29,3 +30,7 @@ reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools Location' /v MSINFO /t REG_SZ \
 reg add 'HKCU\Software\Valve\Steam' /v SteamPath /t REG_SZ /d 'C:\Игры\Steam' /f
 reg add 'HKCU\Software\Valve\Steam' /v ModInstallPath /t REG_SZ /d 'C:\Игры\Steam\no-game' /f
 reg add 'HKLM\SOFTWARE\Valve\Half-Life' /v InstallPath /t REG_SZ /d 'C:\Jeux é\Half-Life' /f
+
+# The share \\nas\games, as Wine reaches it: a link to C:\kestro-nas, which the window test fills.
+mkdir -p "$WINEPREFIX/dosdevices/unc/nas"
+ln -sfn "$WINEPREFIX/drive_c/kestro-nas" "$WINEPREFIX/dosdevices/unc/nas/games"
