@@ -56,15 +56,10 @@ constexpr std::array<RegistryValue, 2> kRetailFolders{{
 }};
 
 std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& value) {
-    std::string text;
-    try {
-        if (!GetKeyValue(store, value.root, value.key, value.name, text)) return std::nullopt;
-    } catch (const KeyValueError&) {
-        return std::nullopt;  // an empty value names no folder
-    }
-    // A zero character would end the path where the system reads it: such a text names nothing.
-    if (text.empty() || text.find('\0') != std::string::npos) return std::nullopt;
-    return gameDirectoryPath(text);
+    const std::optional<std::string> text =
+        readStoredText(store, value.root, value.key, value.name);
+    if (!text) return std::nullopt;
+    return pathFromUtf8(*text);
 }
 
 // The same folder reached any way gives the same key; one that no text names, none.

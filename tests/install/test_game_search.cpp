@@ -34,8 +34,9 @@ std::string foundIn(const std::string& steam) { return "~/" + steam + kHL + "\tS
 struct Case {
     const char* name;
     std::vector<std::string> tree;  // "dir/", "file=text", "link->target", under the home
-    // "key\value name" -> text, the key named as the fake store names it
-    std::map<std::string, std::string> registry;
+    // "key\value name" -> type and text (expandable ones as the store hands them, expanded),
+    // the key named as the fake store names it
+    std::map<std::string, test::StoredValue> registry;
     std::vector<std::string> found;  // folder TAB source; "~" is the home here and in texts
     SearchPlaces places{};           // besides the home
 };
@@ -63,17 +64,19 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         steams,
         {"none found, a folder without valve skipped",
          {"Sierra/Half-Life/valve/", ".steam/steam/" + kHL + "/", ".wine/", "mod/"},
-         {{hkcu + "Steam\\ModInstallPath", "~/mod"}}, {}},
+         {{hkcu + "Steam\\ModInstallPath", {1, "~/mod"}}}, {}},
         {"start value in the Wine prefix",
          {".wine/drive_c/Sierra/Half-Life/VALVE/", ".wine/dosdevices/c:->../drive_c"}, {},
          {"C:\\Sierra\\Half-Life\tdefault folder"}},
-        {"ModInstallPath, Steam folders, retail, in order and each once",
+        {"ModInstallPath, Steam folders, retail, in order and each once; an expandable text, "
+         "one with zeros after its end",
          {gameIn("s/"), gameIn("t/"), gameIn("u/"), "r/valve/"},
-         {{hkcu + "Steam\\ModInstallPath", "~/t/" + kHL}, {hkcu + "Steam\\SteamPath", "~/s"},
-          {hklm + "WOW6432Node\\Valve\\Steam\\InstallPath", "~/t"},
-          {hklm + "Valve\\Steam\\InstallPath", "~/u"},
-          {hklm + "Valve\\Half-Life\\InstallPath", "~/r"},
-          {hklm + "WOW6432Node\\Valve\\Half-Life\\InstallPath", "~/s/" + kHL}},
+         {{hkcu + "Steam\\ModInstallPath", {1, "~/t/" + kHL}},
+          {hkcu + "Steam\\SteamPath", {2, "~/s"}},
+          {hklm + "WOW6432Node\\Valve\\Steam\\InstallPath", {1, "~/t"}},
+          {hklm + "Valve\\Steam\\InstallPath", {1, "~/u"}},
+          {hklm + "Valve\\Half-Life\\InstallPath", {1, std::string("~/r\0\0", 5)}},
+          {hklm + "WOW6432Node\\Valve\\Half-Life\\InstallPath", {1, "~/s/" + kHL}}},
          {"~/t/" + kHL + "\tSteam (ModInstallPath)", foundIn("s/"), foundIn("u/"),
           "~/r\tretail install"}},
         {"old list, stale library, letter case, a link to the same Steam",
@@ -102,7 +105,8 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         test::FakeStore store;
         for (const auto& [name, value] : c.registry) {
             const std::size_t cut = name.rfind('\\');
-            store.keys[name.substr(0, cut)][name.substr(cut + 1)] = {1, atHome(value, home) + '\0'};
+            store.keys[name.substr(0, cut)][name.substr(cut + 1)] = {
+                value.first, atHome(value.second, home) + '\0'};
         }
         SearchPlaces places = c.places;
         places.home = home;

@@ -95,7 +95,7 @@ private slots:
         QVERIFY(GetFileAttributesW(config.toStdWString().c_str()) & FILE_ATTRIBUTE_HIDDEN);
     }
 
-    // seed-registry.sh names Steam's folder C:\Игры\Steam, whose list (UTF-8 after a
+    // seed-registry.sh names Steam's folder %SystemDrive%\Игры\Steam, whose list (UTF-8 after a
     // byte-order mark) names that folder again in lower case, a Polish library, the share
     // \\nas\games (Wine's link to C:\kestro-nas) spelt two ways, and a library in the ANSI code
     // page, which is passed over; and a retail folder with an accent. The install window opens
