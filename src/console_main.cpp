@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "cli/command_line.h"
+#include "install/disk_errors.h"
 
 int main(int argc, char* argv[]) {
+    kestro::failDiskErrorsQuietly();
     if (const std::optional<int> status = kestro::cli::answerOnTerminal(argc, argv)) return *status;
     return kestro::cli::startWindowProgram(argc, argv);
 }

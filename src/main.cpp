@@ -7,8 +7,11 @@
 #include "forms/common/application.h"
 #include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
+#include "install/disk_errors.h"
 
 int main(int argc, char* argv[]) {
+    kestro::failDiskErrorsQuietly();
+
     // Options are answered on the terminal, without a display; a bare start opens the windows.
     if (const std::optional<int> status = kestro::cli::answerOnTerminal(argc, argv)) {
         return *status;

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "sysinfo/ascii_case.h"
+#include "system_path.h"
 
 namespace kestro {
 
 namespace fs = std::filesystem;
 
 namespace {
-
 
 // The names of a drive path after its drive, as Windows reads them before any look-up.
 std::vector<std::string_view> namesAfterDrive(std::string_view path) {
@@ -52,7 +52,7 @@ std::optional<std::string> FolderNames::entryIgnoringCase(const fs::path& dir,
 
 fs::path gameDirectoryPath(std::string_view typed) {
 #ifdef _WIN32
-    return fs::path(std::u8string(typed.begin(), typed.end()));
+    return fs::path(wideFromUtf8(typed, false).value_or(std::wstring()));
 #else
     return fs::path(std::string(typed));
 #endif

@@ -14,9 +14,10 @@
 namespace kestro {
 
 // The install window's path field, given as UTF-8, as a path of this system. Nothing in it is
-// changed: drive paths are looked up only when a mod's files are installed. Every path the
-// program makes from its own text (a registry value, a name in Steam's list) is made here: on
-// Windows from the UTF-8 as such, never through the ANSI code page; elsewhere paths are bytes.
+// changed: drive paths are looked up only when a mod's files are installed. On Windows it is
+// made from the UTF-8 as such, never through the ANSI code page, and never throws: bytes that
+// are not UTF-8 become U+FFFD, which names no folder (text read from files and the registry
+// goes through pathFromUtf8, which passes such bytes over); elsewhere paths are bytes.
 std::filesystem::path gameDirectoryPath(std::string_view typed);
 
 // The names of `path` between its separators, "\\" and "/" alike, empty ones included.

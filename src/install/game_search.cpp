@@ -17,6 +17,7 @@
 #include "library_folders.h"
 #include "deadline_looks.h"
 #include "sysinfo/key_value.h"
+#include "system_path.h"
 
 namespace kestro {
 
@@ -56,22 +57,17 @@ constexpr std::array<RegistryValue, 2> kRetailFolders{{
 }};
 
 std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& value) {
-    std::string text;
-    try {
-        if (!GetKeyValue(store, value.root, value.key, value.name, text)) return std::nullopt;
-    } catch (const KeyValueError&) {
-        return std::nullopt;  // an empty value names no folder
-    }
-    // A zero character would end the path where the system reads it: such a text names nothing.
-    if (text.empty() || text.find('\0') != std::string::npos) return std::nullopt;
-    return gameDirectoryPath(text);
+    const std::optional<std::string> text =
+        readStoredText(store, value.root, value.key, value.name);
+    if (!text) return std::nullopt;
+    return pathFromUtf8(*text);
 }
 
 // The same folder reached any way gives the same key; one that no text names, none.
 std::optional<std::string> folderKey(const fs::path& folder) {
-    std::error_code error;
-    fs::path key = fs::canonical(folder, error);
-    if (error) return std::nullopt;
+    std::optional<fs::path> resolved = resolvedFolder(folder);
+    if (!resolved) return std::nullopt;
+    fs::path key = std::move(*resolved);
 #ifdef _WIN32
     // Windows' names match in any letter case, of every script ("Игры" is "игры").
     std::wstring name = key.generic_wstring();
@@ -223,9 +219,8 @@ private:
 };
 
 std::optional<fs::path> nativeLibrary(const std::string& written) {
-    fs::path library = gameDirectoryPath(written);
-    if (!library.is_absolute()) return std::nullopt;
-    return library;
+    if (!isAbsoluteSystemPath(written)) return std::nullopt;
+    return pathFromUtf8(written);
 }
 
 #ifndef _WIN32

@@ -87,6 +87,8 @@ constexpr std::size_t kMaxDepth = 32;
 }  // namespace
 
 std::vector<std::string> libraryFolderPaths(std::string_view vdf) {
+    // Notepad, on older Windows, starts a UTF-8 file with a byte-order mark.
+    if (vdf.starts_with("\xEF\xBB\xBF")) vdf.remove_prefix(3);
     std::vector<std::string> paths;
     std::vector<std::string> open;  // the keys of the blocks we are in, outermost first
     struct Library {

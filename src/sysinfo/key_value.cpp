@@ -1,6 +1,7 @@
 #include "key_value.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace kestro {
@@ -55,6 +56,11 @@ std::string shownAsNumber(const std::string& digits) {
     return std::to_string(number);
 }
 
+// A text ends at its first zero wherever the system reads it.
+std::string textBeforeZero(std::string_view data) {
+    return std::string(data.substr(0, data.find('\0')));
+}
+
 }  // namespace
 
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
@@ -82,7 +88,7 @@ bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& Key
 
     switch (type) {
     case kTextValue:
-        KeyVal = data;
+        KeyVal = textBeforeZero(data);
         break;
     case kNumberValue:
         for (auto byte = data.rbegin(); byte != data.rend(); ++byte)
@@ -93,6 +99,23 @@ bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& Key
         break;  // a type the program does not read leaves the value as it was
     }
     return true;
+}
+
+std::optional<std::string> readStoredText(SettingsStore& store, StoreRoot root,
+                                          const std::string& keyName,
+                                          const std::string& valueName) {
+    OpenKey key(store);
+    if (store.openKey(root, keyName, 0, kKeyAccess, key.handle) != kStoreOk) return std::nullopt;
+    std::vector<char> buffer(kPathTextBufferSize, '\0');
+    std::uint32_t type = 0;
+    std::uint32_t size = kPathTextBufferSize;
+    if (store.queryValue(key.handle, valueName, type, buffer, size) != kStoreOk)
+        return std::nullopt;
+    if (type != kTextValue && type != kExpandTextValue) return std::nullopt;
+    std::string text =
+        textBeforeZero(std::string_view(buffer.data(), std::min<std::size_t>(size, buffer.size())));
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 }  // namespace kestro

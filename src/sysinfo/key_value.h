@@ -2,6 +2,7 @@
 // Reading one value out of the settings store: the way the About window's system-information
 // button needs it, and the way the game search reads where Steam and the game are.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -22,7 +23,8 @@ inline constexpr std::uint32_t kValueBufferSize = 1024;
 // Reads the value `SubKeyRef` of the key `KeyName` under `KeyRoot` into `KeyVal`.
 // Returns false, with `KeyVal` emptied, when the key cannot be opened or the value cannot be
 // read. Otherwise returns true with `KeyVal` set by the value's type:
-// - text: the data, without its terminating zero;
+// - text: the data up to its first zero, as the system reads a text (a value may hold more
+//   zeros after its end);
 // - number: the hexadecimal digits of the data's bytes, last byte first and each without a
 //   leading zero, appended to `KeyVal`, and the whole read back as the hexadecimal number
 //   "&h" + `KeyVal` in decimal (the bytes 03 02 01 00 are cut to 03 02 01 and give "&h123",
@@ -32,5 +34,17 @@ inline constexpr std::uint32_t kValueBufferSize = 1024;
 // fit 32 bits.
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
+
+// The buffer a path's text is read into: the longest path Windows takes is 32,767 UTF-16 units,
+// each at most three UTF-8 bytes, and its zero.
+inline constexpr std::uint32_t kPathTextBufferSize = 3 * 32767 + 1;
+
+// The text of the value `valueName` of the key `keyName` under `root`, as Windows programs read
+// a path from the registry: a text, or an expandable text (which the store hands over
+// expanded), up to its first zero. Nothing when the key or value is missing, is of another
+// type, is empty or does not fit kPathTextBufferSize. Never throws for what the store holds.
+std::optional<std::string> readStoredText(SettingsStore& store, StoreRoot root,
+                                          const std::string& keyName,
+                                          const std::string& valueName);
 
 }  // namespace kestro

@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings_store.h"
@@ -34,6 +38,42 @@ bool toWide(const std::string& text, std::wstring& wide) {
     wide.resize(static_cast<std::size_t>(units));
     return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(),
                                units) == units;
+}
+
+// An expandable text as Windows programs read it: up to its first zero, each %NAME% replaced
+// by that environment variable, with its terminating zero. Nothing when the system cannot
+// expand it.
+std::optional<std::wstring> expandedText(std::wstring_view data) {
+    const std::wstring text(data.substr(0, data.find(L'\0')));
+    auto room = static_cast<DWORD>(text.size() + 1);
+    // The answer is the room the expansion needs; the environment may grow in between.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::wstring expanded(room, L'\0');
+        const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), room);
+        if (needed == 0) return std::nullopt;
+        if (needed <= room) {
+            expanded.resize(std::wcslen(expanded.c_str()));
+            return expanded += L'\0';
+        }
+        room = needed;
+    }
+    return std::nullopt;
+}
+
+// Hands the UTF-16 text `text` over as UTF-8 in `buffer`, with `size` its length in bytes (its
+// terminating zero included where it has one).
+std::int32_t handOver(std::wstring_view text, std::span<char> buffer, std::uint32_t& size) {
+    const auto units = static_cast<int>(text.size());
+    const int bytes = units == 0 ? 0
+                                 : WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(),
+                                                       units, nullptr, 0, nullptr, nullptr);
+    if (units > 0 && bytes <= 0) return ERROR_NO_UNICODE_TRANSLATION;
+    size = static_cast<std::uint32_t>(bytes);
+    if (static_cast<std::size_t>(bytes) > buffer.size()) return ERROR_MORE_DATA;
+    if (bytes > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), units, buffer.data(), bytes, nullptr,
+                            nullptr);
+    return ERROR_SUCCESS;
 }
 
 class RegistryStore : public SettingsStore {
@@ -70,19 +110,12 @@ public:
             std::memcpy(buffer.data(), data.data(), dataSize);
             return ERROR_SUCCESS;
         }
-        // The text with its terminating zero where it has one; an odd last byte is no text.
-        const auto units = static_cast<int>(dataSize / sizeof(wchar_t));
-        const int bytes = units == 0 ? 0
-                                     : WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS,
-                                                           data.data(), units, nullptr, 0,
-                                                           nullptr, nullptr);
-        if (units > 0 && bytes <= 0) return ERROR_NO_UNICODE_TRANSLATION;
-        size = static_cast<std::uint32_t>(bytes);
-        if (static_cast<std::size_t>(bytes) > room) return ERROR_MORE_DATA;
-        if (bytes > 0)
-            WideCharToMultiByte(CP_UTF8, 0, data.data(), units, buffer.data(), bytes, nullptr,
-                                nullptr);
-        return ERROR_SUCCESS;
+        // An odd last byte is no part of a text.
+        const std::wstring_view text(data.data(), dataSize / sizeof(wchar_t));
+        if (valueType != REG_EXPAND_SZ) return handOver(text, buffer.first(room), size);
+        const std::optional<std::wstring> expanded = expandedText(text);
+        if (!expanded) return ERROR_INVALID_DATA;
+        return handOver(*expanded, buffer.first(room), size);
     }
 
     std::int32_t closeKey(StoreKey key) override {

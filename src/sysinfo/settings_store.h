@@ -31,6 +31,9 @@ inline constexpr std::int32_t kStoreMoreData = 234;  // the value does not fit t
 
 // Value types.
 inline constexpr std::uint32_t kTextValue = 1;    // zero-terminated text
+// Zero-terminated text that names environment variables ("%SystemDrive%\Steam"): the store
+// hands it over expanded, as Windows programs read it.
+inline constexpr std::uint32_t kExpandTextValue = 2;
 inline constexpr std::uint32_t kNumberValue = 4;  // 32-bit number, least significant byte first
 
 class SettingsStore {

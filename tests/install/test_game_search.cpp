@@ -11,6 +11,7 @@
 #include "install/game_directory.h"
 #include "install/game_search.h"
 #include "install/library_folders.h"
+#include "install/system_path.h"
 #include "sysinfo/fake_store.h"
 
 namespace kestro {
@@ -34,8 +35,9 @@ std::string foundIn(const std::string& steam) { return "~/" + steam + kHL + "\tS
 struct Case {
     const char* name;
     std::vector<std::string> tree;  // "dir/", "file=text", "link->target", under the home
-    // "key\value name" -> text, the key named as the fake store names it
-    std::map<std::string, std::string> registry;
+    // "key\value name" -> type and text (expandable ones as the store hands them, expanded),
+    // the key named as the fake store names it
+    std::map<std::string, test::StoredValue> registry;
     std::vector<std::string> found;  // folder TAB source; "~" is the home here and in texts
     SearchPlaces places{};           // besides the home
 };
@@ -63,26 +65,28 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         steams,
         {"none found, a folder without valve skipped",
          {"Sierra/Half-Life/valve/", ".steam/steam/" + kHL + "/", ".wine/", "mod/"},
-         {{hkcu + "Steam\\ModInstallPath", "~/mod"}}, {}},
+         {{hkcu + "Steam\\ModInstallPath", {1, "~/mod"}}}, {}},
         {"start value in the Wine prefix",
          {".wine/drive_c/Sierra/Half-Life/VALVE/", ".wine/dosdevices/c:->../drive_c"}, {},
          {"C:\\Sierra\\Half-Life\tdefault folder"}},
-        {"ModInstallPath, Steam folders, retail, in order and each once",
+        {"ModInstallPath, Steam folders, retail, in order and each once; an expandable text, "
+         "one with zeros after its end",
          {gameIn("s/"), gameIn("t/"), gameIn("u/"), "r/valve/"},
-         {{hkcu + "Steam\\ModInstallPath", "~/t/" + kHL}, {hkcu + "Steam\\SteamPath", "~/s"},
-          {hklm + "WOW6432Node\\Valve\\Steam\\InstallPath", "~/t"},
-          {hklm + "Valve\\Steam\\InstallPath", "~/u"},
-          {hklm + "Valve\\Half-Life\\InstallPath", "~/r"},
-          {hklm + "WOW6432Node\\Valve\\Half-Life\\InstallPath", "~/s/" + kHL}},
+         {{hkcu + "Steam\\ModInstallPath", {1, "~/t/" + kHL}},
+          {hkcu + "Steam\\SteamPath", {2, "~/s"}},
+          {hklm + "WOW6432Node\\Valve\\Steam\\InstallPath", {1, "~/t"}},
+          {hklm + "Valve\\Steam\\InstallPath", {1, "~/u"}},
+          {hklm + "Valve\\Half-Life\\InstallPath", {1, std::string("~/r\0\0", 5)}},
+          {hklm + "WOW6432Node\\Valve\\Half-Life\\InstallPath", {1, "~/s/" + kHL}}},
          {"~/t/" + kHL + "\tSteam (ModInstallPath)", foundIn("s/"), foundIn("u/"),
           "~/r\tretail install"}},
         {"old list, stale library, letter case, a link to the same Steam",
          {".local/share/Steam/steamapps/libraryfolders.vdf=" + kOldVdf, gameIn("lib1/"),
           "lib2/SteamApps/Common/Half-Life/Valve/", ".steam/steam->../.local/share/Steam/"},
          {}, {foundIn("lib1/"), "~/lib2/SteamApps/Common/Half-Life\tSteam library"}},
-        {"new list, unmounted library skipped",
-         {".steam/root/config/libraryfolders.vdf=" + kNewVdf, gameIn("lib0/"), gameIn("lib1/"),
-          gameIn("lib2/")}, {}, {foundIn("lib0/"), foundIn("lib2/")}},
+        {"new list with a byte-order mark, unmounted library skipped",
+         {".steam/root/config/libraryfolders.vdf=\xEF\xBB\xBF" + kNewVdf, gameIn("lib0/"),
+          gameIn("lib1/"), gameIn("lib2/")}, {}, {foundIn("lib0/"), foundIn("lib2/")}},
         {"Steam in the Wine prefix",
          {"pfx/dosdevices/c:->../drive_c", "pfx/dosdevices/d:->../../d", gameIn("d/"),
           "pfx/drive_c/Program Files (x86)/Steam/config/libraryfolders.vdf="
@@ -102,7 +106,8 @@ TEST(GameSearch, FindsEachSourceInOrderOnce) {
         test::FakeStore store;
         for (const auto& [name, value] : c.registry) {
             const std::size_t cut = name.rfind('\\');
-            store.keys[name.substr(0, cut)][name.substr(cut + 1)] = {1, atHome(value, home) + '\0'};
+            store.keys[name.substr(0, cut)][name.substr(cut + 1)] = {
+                value.first, atHome(value.second, home) + '\0'};
         }
         SearchPlaces places = c.places;
         places.home = home;
@@ -149,15 +154,26 @@ TEST(GameSearch, PassesOverAPlaceThatDoesNotAnswer) {
 }
 #endif
 
+// Whole Windows paths are those from a drive's root and shares, "\\" and "/" alike. On Windows
+// a text that is not UTF-8 names no path; NTFS allows names that are not valid UTF-16 (a lone
+// surrogate), which have no text. Neither throws, so that the search passes them over.
+TEST(PathRules, WholeWindowsPathsAndTextsThatNameNothing) {
+    for (const auto& [path, whole] :
+         {std::pair{"C:\\Steam", true}, {"d:/", true}, {"C:", false}, {"C:Steam", false},
+          {"\\Steam", false}, {"Steam", false}, {"/home/steam", false},
+          {"\\\\nas\\games\\lib", true}, {"//nas/games", true}, {"\\/nas\\games", true},
+          {"\\\\nas", false}, {"\\\\nas\\", false}, {"\\\\\\nas\\games", false},
+          {"\\\\nas\\\\games", false}})
+        EXPECT_EQ(isAbsoluteWindowsPath(path), whole) << path;
 #ifdef _WIN32
-// NTFS allows names that are not valid UTF-16 (a lone surrogate): they have no text, and asking
-// for it never throws, so that the search passes them over.
-TEST(PathText, IsUtf8OrNothing) {
+    EXPECT_FALSE(pathFromUtf8("D:\\Spiele\\\xE9"));
+    EXPECT_EQ(pathFromUtf8("C:\\Игры")->native(), L"C:\\\u0418\u0433\u0440\u044b");
+    EXPECT_EQ(gameDirectoryPath("D:\\\xE9").native(), L"D:\\\uFFFD");
     EXPECT_EQ(pathText(fs::path(L"C:\\\u0418\u0433\u0440\u044b")), "C:\\Игры");
     for (const wchar_t* lone : {L"a\xD800", L"\xDC00" L"b", L"\xD800\x0041"})
         EXPECT_EQ(pathText(fs::path(lone)), std::nullopt);
-}
 #endif
+}
 
 TEST(LibraryFolders, ReadsAsFarAsSound) {
     using Paths = std::vector<std::string>;

@@ -25,35 +25,42 @@ static std::string lookup(SettingsStore& store, const std::string& key, const ch
     return "!";
 }
 
-// stored: the PATH value (type 0: no key). read: the lookup into a value that held `before`.
+// stored: the PATH value (type 0: no key). read: the lookup into a value that held `before`;
+// text: what the game search reads of it ("": nothing).
 // started: what "System Info..." starts ("": it shows the message) on a machine whose directory
 // entry names C:\Tools, which holds MSINFO32.EXE, and where every program starts, unless `odd`
 // says otherwise. registry: the seeded registry value that holds the same bytes.
 TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
     const std::string tools = "C:\\Tools", msinfo = tools + "\\MSINFO32.EXE", info = "C:\\info";
-    const struct { const char* what; test::StoredValue stored; std::string before, read, started;
-                   Odd odd = None; const char* registry = nullptr; } rows[] = {
+    const struct { const char* what; test::StoredValue stored; std::string before, read, text,
+                   started; Odd odd = None; const char* registry = nullptr; } rows[] = {
         // The program PATH names is not tested for, nor passed over for the directory entry.
-        {"text with its zero", {1, info + z}, "", "1" + info, info, None, "Text"},
-        {"text filling the buffer, without a zero", {1, y1024}, "old", "1" + y1024, y1024},
+        {"text with its zero", {1, info + z}, "", "1" + info, info, info, None, "Text"},
+        {"text with zeros after its end", {1, info + z + z + z}, "", "1" + info, info, info, None,
+         "Zeros"},
+        // The registry's value is %SystemDrive%\info: the store hands it over expanded.
+        {"expandable text", {2, info + z}, "kept", "1kept", info, "", None, "Expand"},
+        {"text filling the buffer, without a zero", {1, y1024}, "old", "1" + y1024, y1024, y1024},
         // 03 02 01 00: the top zero byte is cut; 01 02 03 read last to first give &h123.
-        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", "1291", "291", None, "Number"},
+        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", "1291", "", "291", None, "Number"},
         // 10 00 A1 (00 cut), last byte first and a digit per byte without leading zeros:
         // "A1010"; after "f": &hfA1010.
-        {"hex letters, after the value", {4, {"\x10\0\xA1\0", 4}}, "f", "116388112", "659472"},
-        {"largest 32-bit number", {4, std::string(4, '\xFF')}, "", "14294967295", "4294967295"},
-        {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", "!", ""},
-        {"unknown type", {3, "AB" + z}, "kept", "1kept", "", None, "Binary"},
-        {"missing key", {}, "old", "0", msinfo, None, "Text"},
-        {"text over 1024 bytes", {1, y1024 + z}, "old", "0", msinfo, None, "Long"},
+        {"hex letters, after the value", {4, {"\x10\0\xA1\0", 4}}, "f", "116388112", "", "659472"},
+        {"largest 32-bit number", {4, std::string(4, '\xFF')}, "", "14294967295", "", "4294967295"},
+        {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", "!", "", ""},
+        {"unknown type", {3, "AB" + z}, "kept", "1kept", "", "", None, "Binary"},
+        {"missing key", {}, "old", "0", "", msinfo, None, "Text"},
+        // The game search reads a path's text into a larger buffer.
+        {"text over 1024 bytes", {1, y1024 + z}, "old", "0", y1024, msinfo, None, "Long"},
         // Texts are measured in UTF-8, whatever the store keeps: Я is two bytes.
         {"UTF-8 text of 1024 bytes", {1, ya511 + "y" + z}, "", "1" + ya511 + "y", ya511 + "y",
-         None, "Fits"},
-        {"UTF-8 text over 1024 bytes", {1, ya511 + "Я" + z}, "old", "0", msinfo, None, "Over"},
-        {"text of size 0", {1, ""}, "old", "!", ""},
-        {"no MSINFO32.EXE", {}, "", "0", "", NoFile},
-        {"program that does not start", {1, info}, "", "1" + info, "", NoStart},
-        {"errors of the start", {1, info}, "", "1" + info, "", Throws},
+         ya511 + "y", None, "Fits"},
+        {"UTF-8 text over 1024 bytes", {1, ya511 + "Я" + z}, "old", "0", ya511 + "Я", msinfo, None,
+         "Over"},
+        {"text of size 0", {1, ""}, "old", "!", "", ""},
+        {"no MSINFO32.EXE", {}, "", "0", "", "", NoFile},
+        {"program that does not start", {1, info}, "", "1" + info, info, "", NoStart},
+        {"errors of the start", {1, info}, "", "1" + info, info, "", Throws},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -61,12 +68,18 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         if (row.stored.first) store->keys[kPathKey]["PATH"] = row.stored;
         store->keys[kDirKey]["MSINFO"] = {1, tools + z};
         EXPECT_EQ(lookup(*store, kPathKey, "PATH", row.before), row.read);
-        // Closed once however the lookup ends; 0 when the key did not open.
-        EXPECT_EQ(store->closed, std::vector<StoreKey>{row.stored.first ? 0x100u : 0u});
+        EXPECT_EQ(readStoredText(*store, kLocalMachine, kPathKey, "PATH").value_or(""), row.text);
+        // Closed once by each lookup however it ends; 0 when the key did not open.
+        EXPECT_EQ(store->closed, (row.stored.first ? std::vector<StoreKey>{0x100u, 0x101u}
+                                                   : std::vector<StoreKey>{0u, 0u}));
 #ifdef _WIN32  // the real registry's rows
         const auto registry = makePlatformSettingsStore();
         const char* key = row.stored.first ? "SOFTWARE\\KestroTest" : "SOFTWARE\\KestroNoKey";
-        if (row.registry) { EXPECT_EQ(lookup(*registry, key, row.registry, row.before), row.read); }
+        if (row.registry) {
+            EXPECT_EQ(lookup(*registry, key, row.registry, row.before), row.read);
+            EXPECT_EQ(readStoredText(*registry, kLocalMachine, key, row.registry).value_or(""),
+                      row.text);
+        }
 #endif
         const auto ok = [&row](Odd no) {  // the file test's or the start's answer, or a throw
             return row.odd == Throws ? throw std::exception() : row.odd != no;

@@ -16,6 +16,7 @@
 #include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
+#include "install/disk_errors.h"
 #include "install/game_search.h"
 
 using namespace kestro;
@@ -33,6 +34,13 @@ private slots:
                               cleanFolder("C:/../Sierra"),
                               rootHolding("c:/sierra", {"D:/", "C:/"})}),
                  QStringList({"C:\\", "C:\\Sierra", "C:/Games", "C:/", "C:/Sierra", "C:/"}));
+    }
+
+    // A drive without its disk fails quietly, and the error modes already set are kept.
+    void diskErrorsFailQuietly() {
+        SetErrorMode(SEM_NOGPFAULTERRORBOX);
+        failDiskErrorsQuietly();
+        QCOMPARE(GetErrorMode(), UINT(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
     }
 
     void cleanup() {
@@ -87,19 +95,23 @@ private slots:
         QVERIFY(GetFileAttributesW(config.toStdWString().c_str()) & FILE_ATTRIBUTE_HIDDEN);
     }
 
-    // seed-registry.sh names Steam's folder C:\Игры\Steam, whose list (UTF-8, as Steam writes
-    // it) names that folder again in lower case and a Polish library, and a retail folder with
-    // an accent. The install window opens on the first, and "Install" writes there.
+    // seed-registry.sh names Steam's folder %SystemDrive%\Игры\Steam, whose list (UTF-8 after a
+    // byte-order mark) names that folder again in lower case, a Polish library, the share
+    // \\nas\games (Wine's link to C:\kestro-nas) spelt two ways, and a library in the ANSI code
+    // page, which is passed over; and a retail folder with an accent. The install window opens
+    // on the first, and "Install" writes there.
     void installWindowOpensOnTheFoldersFoundInAnyScript() {
         const QString hl = "/steamapps/common/Half-Life", steam = "C:/Игры/Steam";
-        for (const QString& game : {steam + hl, "C:/Gry Łódź" + hl, QString("C:/Jeux é/Half-Life")})
+        for (const QString& game : {steam + hl, "C:/Gry Łódź" + hl, "C:/kestro-nas/lib" + hl,
+                                    QString("C:/Jeux é/Half-Life")})
             QVERIFY(QDir().mkpath(game + "/valve"));
         QVERIFY(QDir().mkpath(steam + "/config") && QDir().mkpath(steam + "/no-game"));
         QFile vdf(steam + "/config/libraryfolders.vdf");
         QVERIFY(vdf.open(QIODevice::WriteOnly) &&
-                vdf.write("\"libraryfolders\"\r\n{\r\n\t\"0\"\r\n\t{\r\n\t\t\"path\"\t\t"
-                          "\"c:\\\\игры\\\\steam\"\r\n\t}\r\n\t\"1\"\r\n\t{\r\n\t\t\"path\"\t\t"
-                          "\"C:\\\\Gry Łódź\"\r\n\t}\r\n}\r\n") > 0);
+                vdf.write("\xEF\xBB\xBF\"libraryfolders\" { \"0\" { \"path\" \"c:\\\\игры\\\\steam\" }"
+                          " \"1\" { \"path\" \"C:\\\\Gry Łódź\" } \"2\" { \"path\" \"D:\\\\\xE9\" }"
+                          " \"3\" { \"path\" \"\\\\\\\\nas\\\\games\\\\lib\" }"
+                          " \"4\" { \"path\" \"//NAS/Games/LIB/\" } }") > 0);
         vdf.close();
         QStringList found;
         for (const GameFolder& game :
@@ -107,6 +119,7 @@ private slots:
             found << QString::fromStdString(game.folder + '\t' + game.source);
         QCOMPARE(found, QStringList({"C:\\Игры\\Steam\\steamapps\\common\\Half-Life\tSteam library",
                                      "C:\\Gry Łódź\\steamapps\\common\\Half-Life\tSteam library",
+                                     "\\\\nas\\games\\lib\\steamapps\\common\\Half-Life\tSteam library",
                                      "C:\\Jeux é\\Half-Life\tretail install"}));
         std::unique_ptr<frmStart> main(showWindow(new frmStart));
         click(el(main.get(), "cmdGenerate"));
