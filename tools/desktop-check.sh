@@ -109,9 +109,9 @@ done
 icons=$(grep -oE '"(\\[0-7]{3}){4}", 1, 32,' "$scratch/readback.rc" | cut -c2-9 | tr '\n' ' ')
 [ "$icons" = '\020\020 \040\040 \060\060 ' ] || fail "the icon does not hold 16, 32 and 48 pixels in 32 bits"
 # The application manifest: run as the user, on Windows 10 and 11, aware of each monitor's
-# scale, with the common controls 6.
+# scale and of long paths, with the common controls 6.
 for fact in 'level=""asInvoker""' 'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""' \
-            '>PerMonitorV2</dpiAwareness>' \
+            '>PerMonitorV2</dpiAwareness>' '>true</longPathAware>' \
             'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""'; do
   sed -n '/^1 24 \/\* RT_MANIFEST/,/^END/p' "$scratch/readback.rc" | grep -qF "$fact" \
     || fail "the application manifest lacks $fact"

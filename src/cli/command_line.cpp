@@ -44,9 +44,11 @@ constexpr int kUsageError = 2;
 
 // Where a console shows nothing of the window program (Windows), how to reach its twin.
 #ifdef _WIN32
+// PowerShell runs nothing from the current folder by a bare name.
 constexpr char kConsoleHint[] =
-    "\nIn cmd.exe or PowerShell, type `kestro` and the options: kestro.com answers in\n"
-    "the console and waits, as kestro.exe (the window) cannot.";
+    "\nIn cmd.exe type `kestro` and the options, in PowerShell `.\\kestro` (or `kestro`\n"
+    "with this folder on PATH): kestro.com answers in the console and waits, as kestro.exe\n"
+    "(the window) cannot.";
 #else
 constexpr char kConsoleHint[] = "";
 #endif

@@ -30,15 +30,16 @@ std::error_code writeLine(File& file, std::string_view text) {
     return file.close();
 }
 
-// A name beside `target` in `folder` that no other file has yet, opened as a new file.
+// A name beside `target` in `folder` that no other file has yet, opened as a new file;
+// `attempt`: the number in that name.
 std::error_code createSibling(const Folder& folder, const fs::path& target, File& file,
-                              fs::path& name) {
+                              fs::path& name, int& attempt) {
     // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
     std::string suffixBase(1, '.');
     suffixBase += std::to_string(native::processId());
     suffixBase += '.';
     std::error_code error;
-    for (int attempt = 0; attempt < kStagingAttempts; ++attempt) {
+    for (attempt = 0; attempt < kStagingAttempts; ++attempt) {
         const std::string suffix = suffixBase + std::to_string(attempt) + ".tmp";
         name = target;
         name += fs::path::string_type(suffix.begin(), suffix.end());
@@ -48,10 +49,31 @@ std::error_code createSibling(const Folder& folder, const fs::path& target, File
     return error;
 }
 
-// Whether the folder refused to take a new file or to let one take the place of another.
+// Whether the folder refused to take a new file or to let one take the place of another, or
+// its file system cannot replace one.
 bool refusedByFolder(std::error_code error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-           error == std::errc::read_only_file_system;
+           error == std::errc::read_only_file_system || error == std::errc::not_supported;
+}
+
+// What a replace left when the new text could not take the file's name and the old text could
+// not go back to it (Windows' replace moves the old file aside first): both files lie beside
+// the name, which this failure's message tells the player.
+class LeftBesideCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "kestro-left-beside"; }
+    // `value`: one more than the number in the staged file's name (0 would be no error).
+    std::string message(int value) const override {
+        const std::string suffix =
+            "." + std::to_string(native::processId()) + "." + std::to_string(value - 1) + ".";
+        return "the new text could not take this name: it is beside it, in this name with " +
+               suffix + "tmp added, and the old text in this name with " + suffix + "old added";
+    }
+};
+
+std::error_code leftBeside(int attempt) {
+    static const LeftBesideCategory category;
+    return {attempt + 1, category};
 }
 
 // Empties an open file and writes the line into it. A failure after the file was emptied
@@ -82,7 +104,8 @@ std::error_code replaceWhole(const Folder& folder, const fs::path& target, bool 
                              std::string_view text) {
     File staged;
     fs::path stagedName;
-    std::error_code error = createSibling(folder, target, staged, stagedName);
+    int attempt = 0;
+    std::error_code error = createSibling(folder, target, staged, stagedName, attempt);
     if (refusedByFolder(error)) return rewriteInPlace(folder, target, error, text);
     if (error) return error;
     if (attributes) error = staged.setAttributes(*attributes);
@@ -96,12 +119,13 @@ std::error_code replaceWhole(const Folder& folder, const fs::path& target, bool 
     }
     if (error) {
         staged = File{};  // closed before removal: Windows removes no open file
-        // A replace that lost the old file on the way (Windows' can) leaves the new one as the
-        // only copy of the config: it stays, under its staged name.
+        // A replace that lost the old file on the way (Windows' can) leaves the new one as a
+        // copy of the config: it stays, under its staged name.
         File old;
-        if (!replacing || old.open(folder, target, OpenFor::WritingExisting) !=
-                              std::errc::no_such_file_or_directory)
-            folder.remove(stagedName);
+        if (replacing && old.open(folder, target, OpenFor::WritingExisting) ==
+                             std::errc::no_such_file_or_directory)
+            return leftBeside(attempt);
+        folder.remove(stagedName);
     }
     // A folder where others' files may not be replaced (the sticky bit) or renamed over.
     if (renameRefused) return rewriteInPlace(folder, target, error, text);

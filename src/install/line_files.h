@@ -16,7 +16,9 @@ namespace kestro {
 // keep them. The new text is stored on disk before it takes the file's name, so that a failure
 // or a power cut leaves the old file whole or the new one, never an empty one; unless the
 // folder lets no new file take its place, or the file has other names (hard links) that must
-// see the new text too: then it is written in place.
+// see the new text too: then it is written in place. Should a replace lose the old name on the
+// way (Windows' moves the old file aside first) and neither file can take it back, the error
+// names where the two texts are.
 std::error_code writeLineReplacing(const native::Folder& folder,
                                    const std::filesystem::path& name, std::string_view text);
 

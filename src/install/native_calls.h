@@ -17,7 +17,7 @@ enum OpenFlag : unsigned {
     Truncate = 1u << 4,
     Append = 1u << 5,
     NoWait = 1u << 6,    // a pipe without a reader fails at once; no such open on Windows
-    NoFollow = 1u << 7,  // a link as the last name fails (ELOOP); links are not made on Windows
+    NoFollow = 1u << 7,  // a link as the last name fails (ELOOP); on Windows locate() first
 };
 
 // A folder the installer works in. On POSIX systems a descriptor, which stays on the folder it
@@ -51,22 +51,50 @@ struct Status {
 std::optional<Status> status(int fd);
 
 // The link `name` in `in`: its owner and where it leads, both read from the same link.
-// Nothing, with errno EINVAL, when `name` is no link (never one on Windows).
+// Nothing, with errno EINVAL, when `name` is no link. On Windows a symbolic link (which a
+// standard user may make in Developer Mode); its owner is kSystemsOwner when administrators
+// or the system made it, any other value else.
 struct Link {
     unsigned owner;
     std::filesystem::path target;
 };
 std::optional<Link> readLink(const FolderHandle& in, const std::filesystem::path& name);
-// Whether this process follows a link that `owner` made: root follows only root's, since any
-// other user could point root's writes at a file of the system.
+// Whether this process follows a link that `owner` made: root (on Windows an elevated
+// process) follows only root's (administrators' or the system's), since any other user could
+// point its writes at a file of the system.
 bool followsLinksOf(unsigned owner);
+inline constexpr unsigned kSystemsOwner = 0;
 
 // Gives the file `from` in `in` the name `to` there, replacing a file of that name whole. On
 // Windows an existing file is replaced as the system's own replace does (ReplaceFileW): the
 // file keeps its permissions (ACL), attributes, short name and creation time. Before it
 // returns, the new name is stored as far as the system lets a program ask for that. A refusal
-// sets EACCES (or EPERM, EROFS), so that the caller can write in place instead.
+// sets EACCES (or EPERM, EROFS), and a system that cannot replace a file ENOTSUP, so that the
+// caller can write in place instead. On Windows a file held by another program for a moment
+// (a virus scanner, an indexer) is waited for, about two seconds at most.
 int renameIn(const FolderHandle& in, const std::filesystem::path& from, const std::filesystem::path& to);
 int removeIn(const FolderHandle& in, const std::filesystem::path& name);
+
+#ifdef _WIN32
+// The system calls a replace is made of, each answering 0 or the Windows error code, and the
+// pause between tries; tests answer for the system through here.
+struct ReplaceCalls {
+    unsigned long (*replace)(const wchar_t* target, const wchar_t* staged, const wchar_t* backup);
+    unsigned long (*move)(const wchar_t* from, const wchar_t* to);
+    void (*pause)(unsigned milliseconds);
+};
+ReplaceCalls& replaceCalls();
+// Where the old file waits while its replacement takes its name: the staged name with ".old"
+// in place of its extension.
+std::filesystem::path backupName(const std::filesystem::path& staged);
+
+// `path` as the native calls take it beyond 260 characters: absolute, "\" only, without "."
+// or "..", behind "\\?\" (a share as "\\?\UNC\server\share"). Nothing when the system
+// cannot make it absolute.
+std::optional<std::filesystem::path> longForm(const std::filesystem::path& path);
+// Where the symbolic link whose reparse data (FSCTL_GET_REPARSE_POINT) is `data` leads:
+// nothing for any other kind of reparse point, which the system follows on its own.
+std::optional<std::filesystem::path> symbolicLinkTarget(const void* data, std::size_t size);
+#endif
 
 }  // namespace kestro::native::calls

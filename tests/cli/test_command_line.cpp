@@ -9,8 +9,9 @@
 #include "config/golden_texts.h"
 
 #ifdef Q_OS_WIN  // where the window program has no console
-#define kConsoleHelp "In cmd.exe or PowerShell, type `kestro` and the options: kestro.com " \
-    "answers in\nthe console and waits, as kestro.exe (the window) cannot.\n"
+#define kConsoleHelp "In cmd.exe type `kestro` and the options, in PowerShell `.\\kestro` " \
+    "(or `kestro`\nwith this folder on PATH): kestro.com answers in the console and waits, " \
+    "as kestro.exe\n(the window) cannot.\n"
 #else
 #define kConsoleHelp ""
 #endif

@@ -12,9 +12,12 @@
 
 #include "install/game_directory.h"
 #include "install/install_config.h"
+#include "install/native_calls.h"
 #include "install/native_file.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <grp.h>
 #include <sys/resource.h>
@@ -324,6 +327,86 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
     for (int install = 0; install < 4; ++install) execs += "exec kestro.cfg\r\n";
     EXPECT_EQ(tree(hl), (Tree{{"CStrike/", ""}, {"cstrike/", ""}, {"cstrike/AutoExec.cfg", execs},
                               {"cstrike/KESTRO.CFG", "c\r\n"}}));
+}
+#else
+// Windows' replace and move as scripted answers: 0 has the system's own call answer, and an
+// old file moved aside is moved to the backup name first, as Windows leaves it.
+namespace script {
+const native::calls::ReplaceCalls system = native::calls::replaceCalls();
+std::vector<unsigned long> replaces, moves;
+std::vector<unsigned> pauses;
+unsigned long next(std::vector<unsigned long>& answers) {
+    const unsigned long answer = answers.empty() ? 0 : answers.front();
+    if (answer) answers.erase(answers.begin());
+    return answer;
+}
+unsigned long replace(const wchar_t* target, const wchar_t* staged, const wchar_t* backup) {
+    const unsigned long answer = next(replaces);
+    if (answer == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) system.move(target, backup);
+    return answer ? answer : system.replace(target, staged, backup);
+}
+unsigned long move(const wchar_t* from, const wchar_t* to) {
+    const unsigned long answer = next(moves);
+    return answer ? answer : system.move(from, to);
+}
+}  // namespace script
+
+// Every answer of Windows' replace (and of the move that puts a first kestro.cfg in place):
+// a file held for a moment is waited for with growing pauses, one held for good fails with
+// the old config whole, an old file moved aside is finished by a move or put back, and a
+// file system without the replace is written in place. No file is left beside kestro.cfg
+// but where the new text and the old one could not be put back.
+TEST_F(InstallTest, EveryAnswerOfTheWindowsReplaceIsHandled) {
+    native::calls::replaceCalls() = {script::replace, script::move,
+                                     [](unsigned pause) { script::pauses.push_back(pause); }};
+    constexpr unsigned long held = ERROR_SHARING_VIOLATION, refused = ERROR_ACCESS_DENIED,
+                            aside = ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, full = ERROR_DISK_FULL;
+    const std::vector<unsigned> allPauses{15, 30, 60, 120, 240, 480, 960};
+    const std::string busy = std::make_error_code(std::errc::device_or_resource_busy).message(),
+                      noSpace = std::make_error_code(std::errc::no_space_on_device).message(),
+                      beside = "." + std::to_string(native::processId()) + ".0.";
+    struct Case { const char* old; std::vector<unsigned long> replaces, moves;
+                  std::vector<unsigned> pauses; std::string error; Tree after; };
+    const Case cases[] = {
+        {"old", {held, refused, ERROR_LOCK_VIOLATION}, {}, {15, 30, 60}, "", {{"kestro.cfg", "new\r\n"}}},
+        {"old", std::vector(8, held), {}, allPauses, busy, {{"kestro.cfg", "old"}}},
+        {"old", std::vector(8, refused), {}, allPauses, "", {{"kestro.cfg", "new\r\n"}}},
+        {nullptr, {}, {held, held}, {15, 30}, "", {{"kestro.cfg", "new\r\n"}}},
+        {"old", {aside}, {held}, {15}, "", {{"kestro.cfg", "new\r\n"}}},
+        {"old", {aside}, {full}, {}, noSpace, {{"kestro.cfg", "old"}}},
+        {"old", {aside}, {full, full}, {}, "the new text could not take this name: it is "
+         "beside it, in this name with " + beside + "tmp added, and the old text in this name "
+         "with " + beside + "old added", {{"kestro.cfg" + beside + "tmp", "new\r\n"},
+                                          {"kestro.cfg" + beside + "old", "old"}}},
+        {"old", {ERROR_NOT_SUPPORTED}, {}, {}, "", {{"kestro.cfg", "new\r\n"}}},
+        {"old", {ERROR_INVALID_PARAMETER}, {}, {}, "", {{"kestro.cfg", "new\r\n"}}},
+        {"old", {full}, {}, {}, noSpace, {{"kestro.cfg", "old"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.after));
+        fs::remove_all(game_ / "valve");
+        const fs::path dir = mod("valve");
+        if (c.old) writeBytes(dir / "kestro.cfg", c.old);
+        std::tie(script::replaces, script::moves, script::pauses) =
+            std::tuple(c.replaces, c.moves, std::vector<unsigned>{});
+        const InstallResult result = InstallConfig(game_, ticks({"valve"}), "new", std::nullopt);
+        EXPECT_EQ(result.failure ? result.failure->error.message() : "", c.error);
+        Tree after = c.after;
+        if (c.error.empty()) after["autoexec.cfg"] = "exec kestro.cfg\r\n";
+        EXPECT_EQ(tree(dir), after);
+        EXPECT_EQ(script::pauses, c.pauses);
+    }
+    native::calls::replaceCalls() = script::system;
+}
+
+// Paths as the native calls take them beyond 260 characters.
+TEST(WindowsPaths, LongForms) {
+    for (const auto& [path, expected] :
+         {std::pair{L"C:/Games/./Half-Life/../hl\\", L"\\\\?\\C:\\Games\\hl\\"},
+          {L"\\\\?\\C:\\a\\..\\b", L"\\\\?\\C:\\b"}, {L"\\\\nas\\games\\x", L"\\\\?\\UNC\\nas\\games\\x"},
+          {L"\\\\?\\UNC\\nas\\games\\x\\..", L"\\\\?\\UNC\\nas\\games\\"}})
+        EXPECT_EQ(native::calls::longForm(path).value_or(L"").native(), expected);
+    EXPECT_EQ(native::calls::longForm(L"dir")->native(), L"\\\\?\\" + fs::current_path().native() + L"\\dir");
 }
 #endif
 

@@ -1,11 +1,13 @@
 // The program on Windows: the folder forms of drive letters, and through the real windows the
 // browser's drive letters and the paths it writes, an install into a "C:\..." game directory,
-// the game search and the install window on folders named in other scripts, "System Info..."
+// the game search and the install window on folders named in other scripts, installs through
+// a file another program holds and into a long path, "System Info..."
 // starting the program the registry names, and the native borders and owners of the windows.
 // Run under Wine by `make test-windows`, after seed-registry.sh.
 #include <windows.h>
 
 #include <QTreeWidget>
+#include <thread>
 
 #include "forms/about/frmabout.h"
 #include "forms/browse/folders.h"
@@ -18,6 +20,7 @@
 #include "forms/support/window_test_support.h"
 #include "install/disk_errors.h"
 #include "install/game_search.h"
+#include "install/install_config.h"
 
 using namespace kestro;
 using namespace kestro::test;
@@ -131,6 +134,41 @@ private slots:
         click(el(install, "cmdSave"));
         QCOMPARE(messages_.shown, QStringList{"kestro|Installion Complete! Enjoy!"});
         QVERIFY(QFileInfo(steam + hl + "/valve/kestro.cfg").size() > 0);
+    }
+
+    // kestro.cfg held open for reading, as a virus scanner holds a file just written (here by
+    // a second handle; kestro_hold_file does it from another program, for measuring by hand):
+    // held for good, the install fails with the old config whole; held for a second, it is
+    // waited for. Then an install into a folder whose path is 300 characters long.
+    void installsThroughAHoldAndIntoALongPath() {
+        QString game = QStringLiteral("C:/held");
+        TickedRows valve{};
+        valve[6] = true;  // valve's row
+        QVERIFY(QDir().mkpath(game + "/valve"));
+        QFile old(game + "/valve/kestro.cfg");
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") && (old.close(), true));
+        const std::wstring held = QDir::toNativeSeparators(old.fileName()).toStdWString();
+        for (const bool forGood : {true, false}) {
+            const HANDLE hold = CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            QVERIFY(hold != INVALID_HANDLE_VALUE);
+            std::thread letGo([hold, forGood] {
+                if (!forGood) Sleep(1000), CloseHandle(hold);
+            });
+            const InstallResult result = InstallConfig(game.toStdWString(), valve, "new", {});
+            letGo.join();
+            if (forGood) CloseHandle(hold);
+            QCOMPARE(result.succeeded(), !forGood);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray(forGood ? "old\r\n" : "new\r\n"));
+            old.close();
+        }
+        while (game.size() < 300) game += QStringLiteral("/a long folder name");
+        QVERIFY(QDir().mkpath(game + "/valve"));
+        QVERIFY(InstallConfig(game.toStdWString(), valve, "new", {}).succeeded());
+        QFile written(game + "/valve/kestro.cfg");
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("new\r\n"));
     }
 
     // seed-registry.sh names C:\kestro-test\sysinfo.exe as the system-information program.
