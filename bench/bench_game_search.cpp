@@ -10,8 +10,8 @@
 #include <string>
 #include <thread>
 
-#include "install/game_search.h"
-#include "sysinfo/settings_store.h"
+#include "game/game_search.h"
+#include "platform/settings_store.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "cli/command_line.h"
-#include "install/disk_errors.h"
+#include "platform/disk_errors.h"
 
 int main(int argc, char* argv[]) {
     kestro::failDiskErrorsQuietly();

@@ -7,7 +7,7 @@
 #include "forms/common/application.h"
 #include "forms/common/remaining_windows.h"
 #include "forms/start/frmstart.h"
-#include "install/disk_errors.h"
+#include "platform/disk_errors.h"
 
 int main(int argc, char* argv[]) {
     kestro::failDiskErrorsQuietly();

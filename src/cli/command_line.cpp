@@ -25,8 +25,9 @@
 
 #include "config/print_config.h"
 #include "config/product.h"
-#include "install/game_directory.h"
-#include "install/game_search.h"
+#include "game/search_places.h"
+#include "platform/system_path.h"
+#include "game/game_search.h"
 #include "install/install_config.h"
 #include "search_apart.h"
 
@@ -139,8 +140,7 @@ std::vector<GameFolder> gameFoldersHere() {
     options.passedOver = [](const std::string& place) {
         complain(QStringLiteral("%1 did not answer; passed over").arg(fromUtf8(place)), 0);
     };
-    return findGameFoldersApart(searchPlacesFromEnvironment(), *makePlatformSettingsStore(),
-                                options);
+    return findPlayersGameFoldersApart(options);
 }
 
 class Parser {
@@ -246,7 +246,7 @@ private:
             typed = found.front().folder;
         }
         const fs::path gameDir = gameDirectoryPath(typed);
-        const std::optional<fs::path> prefix = winePrefix(searchPlacesFromEnvironment());
+        const std::optional<fs::path> prefix = playersWinePrefix();
         const auto modFile = [&gameDir, &prefix](std::size_t row, std::string_view file) {
             return modFileLocation(gameDir, kInstallMods[row], file, prefix);
         };

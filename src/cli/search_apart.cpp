@@ -16,9 +16,8 @@ namespace kestro::cli {
 
 #ifdef _WIN32
 
-std::vector<GameFolder> findGameFoldersApart(const SearchPlaces& places, SettingsStore& store,
-                                             const SearchOptions& options) {
-    return findGameFolders(places, store, options);
+std::vector<GameFolder> findPlayersGameFoldersApart(const SearchOptions& options) {
+    return findPlayersGameFolders(options);
 }
 
 #else
@@ -72,8 +71,7 @@ std::optional<std::string> readText(int fd) {
 // The search's process: its streams lead nowhere, so that a shell reading this program's
 // output is not kept waiting by it; it ends without the program's clean-up, which belongs to
 // the process that started it.
-[[noreturn]] void searchHere(int out, const SearchPlaces& places, SettingsStore& store,
-                             const SearchOptions& options) {
+[[noreturn]] void searchHere(int out, const SearchOptions& options) {
     const int nowhere = ::open("/dev/null", O_RDWR);
     for (int stream = 0; stream < 3 && nowhere >= 0; ++stream) ::dup2(nowhere, stream);
     SearchOptions here = options;
@@ -81,7 +79,7 @@ std::optional<std::string> readText(int fd) {
         writeAll(out, &kPassedOver, 1);
         writeText(out, place);
     };
-    for (const GameFolder& game : findGameFolders(places, store, here)) {
+    for (const GameFolder& game : findPlayersGameFolders(here)) {
         writeAll(out, &kFound, 1);
         writeText(out, game.folder);
         writeText(out, game.source);
@@ -92,19 +90,18 @@ std::optional<std::string> readText(int fd) {
 
 }  // namespace
 
-std::vector<GameFolder> findGameFoldersApart(const SearchPlaces& places, SettingsStore& store,
-                                             const SearchOptions& options) {
+std::vector<GameFolder> findPlayersGameFoldersApart(const SearchOptions& options) {
     int pipeEnds[2];
-    if (::pipe2(pipeEnds, O_CLOEXEC) != 0) return findGameFolders(places, store, options);
+    if (::pipe2(pipeEnds, O_CLOEXEC) != 0) return findPlayersGameFolders(options);
     const pid_t searcher = ::fork();
     if (searcher < 0) {
         ::close(pipeEnds[0]);
         ::close(pipeEnds[1]);
-        return findGameFolders(places, store, options);
+        return findPlayersGameFolders(options);
     }
     if (searcher == 0) {
         ::close(pipeEnds[0]);
-        searchHere(pipeEnds[1], places, store, options);
+        searchHere(pipeEnds[1], options);
     }
     ::close(pipeEnds[1]);
     // The search's process answers within its deadlines, then ends, unless a look keeps it;

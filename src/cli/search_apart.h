@@ -7,11 +7,10 @@
 
 #include <vector>
 
-#include "install/game_search.h"
+#include "game/game_search.h"
 
 namespace kestro::cli {
 
-std::vector<GameFolder> findGameFoldersApart(const SearchPlaces& places, SettingsStore& store,
-                                             const SearchOptions& options);
+std::vector<GameFolder> findPlayersGameFoldersApart(const SearchOptions& options);
 
 }  // namespace kestro::cli

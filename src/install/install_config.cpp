@@ -1,8 +1,9 @@
 #include "install_config.h"
 
-#include "game_directory.h"
 #include "line_files.h"
-#include "native_file.h"
+#include "platform/native_file.h"
+#include "platform/system_path.h"
+#include "platform/wine_path.h"
 
 namespace kestro {
 

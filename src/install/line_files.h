@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "native_file.h"
+#include "platform/native_file.h"
 
 namespace kestro {
 

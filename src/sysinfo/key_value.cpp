@@ -8,20 +8,6 @@ namespace kestro {
 
 namespace {
 
-// Closes the key however the lookup ends, a thrown error included.
-class OpenKey {
-public:
-    explicit OpenKey(SettingsStore& store) : store_(store) {}
-    ~OpenKey() { store_.closeKey(handle); }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-    StoreKey handle = 0;
-
-private:
-    SettingsStore& store_;
-};
-
 // Upper-case hexadecimal digits without leading zeros; 0 gives "0".
 std::string hexDigits(unsigned value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -56,16 +42,11 @@ std::string shownAsNumber(const std::string& digits) {
     return std::to_string(number);
 }
 
-// A text ends at its first zero wherever the system reads it.
-std::string textBeforeZero(std::string_view data) {
-    return std::string(data.substr(0, data.find('\0')));
-}
-
 }  // namespace
 
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
-    OpenKey key(store);
+    ScopedKey key(store);
     if (store.openKey(KeyRoot, KeyName, 0, kKeyAccess, key.handle) != kStoreOk) {
         KeyVal.clear();
         return false;
@@ -88,7 +69,7 @@ bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& Key
 
     switch (type) {
     case kTextValue:
-        KeyVal = textBeforeZero(data);
+        KeyVal = data.substr(0, data.find('\0'));  // a text ends at its first zero
         break;
     case kNumberValue:
         for (auto byte = data.rbegin(); byte != data.rend(); ++byte)
@@ -99,23 +80,6 @@ bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& Key
         break;  // a type the program does not read leaves the value as it was
     }
     return true;
-}
-
-std::optional<std::string> readStoredText(SettingsStore& store, StoreRoot root,
-                                          const std::string& keyName,
-                                          const std::string& valueName) {
-    OpenKey key(store);
-    if (store.openKey(root, keyName, 0, kKeyAccess, key.handle) != kStoreOk) return std::nullopt;
-    std::vector<char> buffer(kPathTextBufferSize, '\0');
-    std::uint32_t type = 0;
-    std::uint32_t size = kPathTextBufferSize;
-    if (store.queryValue(key.handle, valueName, type, buffer, size) != kStoreOk)
-        return std::nullopt;
-    if (type != kTextValue && type != kExpandTextValue) return std::nullopt;
-    std::string text =
-        textBeforeZero(std::string_view(buffer.data(), std::min<std::size_t>(size, buffer.size())));
-    if (text.empty()) return std::nullopt;
-    return text;
 }
 
 }  // namespace kestro

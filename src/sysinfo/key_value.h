@@ -1,12 +1,12 @@
 #pragma once
-// Reading one value out of the settings store: the way the About window's system-information
-// button needs it, and the way the game search reads where Steam and the game are.
+// Reading one value out of the settings store the way the About window's system-information
+// button needs it, with its own rules for numbers and empty values.
 
 #include <optional>
 #include <stdexcept>
 #include <string>
 
-#include "settings_store.h"
+#include "platform/settings_store.h"
 
 namespace kestro {
 
@@ -34,17 +34,5 @@ inline constexpr std::uint32_t kValueBufferSize = 1024;
 // fit 32 bits.
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
-
-// The buffer a path's text is read into: the longest path Windows takes is 32,767 UTF-16 units,
-// each at most three UTF-8 bytes, and its zero.
-inline constexpr std::uint32_t kPathTextBufferSize = 3 * 32767 + 1;
-
-// The text of the value `valueName` of the key `keyName` under `root`, as Windows programs read
-// a path from the registry: a text, or an expandable text (which the store hands over
-// expanded), up to its first zero. Nothing when the key or value is missing, is of another
-// type, is empty or does not fit kPathTextBufferSize. Never throws for what the store holds.
-std::optional<std::string> readStoredText(SettingsStore& store, StoreRoot root,
-                                          const std::string& keyName,
-                                          const std::string& valueName);
 
 }  // namespace kestro

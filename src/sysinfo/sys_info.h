@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings_store.h"
+#include "platform/settings_store.h"
+#include "platform/sysinfo_keys.h"
 
 namespace kestro {
 
@@ -15,12 +16,7 @@ namespace kestro {
 inline constexpr std::string_view kSysInfoUnavailable =
     "System Information Is Unavailable At This Time";
 
-// Where the system-information program is recorded: first the program itself, then the
-// directory that holds MSINFO32.EXE.
-inline constexpr std::string_view kSysInfoPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-inline constexpr std::string_view kSysInfoPathValue = "PATH";
-inline constexpr std::string_view kSysInfoDirKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-inline constexpr std::string_view kSysInfoDirValue = "MSINFO";
+// The file in the directory the "MSINFO" value names.
 inline constexpr std::string_view kSysInfoProgramFile = "\\MSINFO32.EXE";
 
 // What "System Info..." needs from the machine; tests pass their own.

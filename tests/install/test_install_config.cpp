@@ -10,10 +10,12 @@
 #include <random>
 #include <string>
 
-#include "install/game_directory.h"
+#include "game/search_places.h"
 #include "install/install_config.h"
-#include "install/native_calls.h"
-#include "install/native_file.h"
+#include "platform/native_calls.h"
+#include "platform/native_file.h"
+#include "platform/system_path.h"
+#include "platform/wine_path.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "sysinfo/fake_store.h"
+#include "platform/fake_store.h"
 #include "sysinfo/key_value.h"
-#include "sysinfo/path_store.h"
+#include "platform/path_store.h"
 #include "sysinfo/sys_info.h"
 
 using namespace kestro;
@@ -68,7 +68,7 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         if (row.stored.first) store->keys[kPathKey]["PATH"] = row.stored;
         store->keys[kDirKey]["MSINFO"] = {1, tools + z};
         EXPECT_EQ(lookup(*store, kPathKey, "PATH", row.before), row.read);
-        EXPECT_EQ(readStoredText(*store, kLocalMachine, kPathKey, "PATH").value_or(""), row.text);
+        EXPECT_EQ(readText(*store, kLocalMachine, kPathKey, "PATH").value_or(""), row.text);
         // Closed once by each lookup however it ends; 0 when the key did not open.
         EXPECT_EQ(store->closed, (row.stored.first ? std::vector<StoreKey>{0x100u, 0x101u}
                                                    : std::vector<StoreKey>{0u, 0u}));
@@ -77,7 +77,7 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         const char* key = row.stored.first ? "SOFTWARE\\KestroTest" : "SOFTWARE\\KestroNoKey";
         if (row.registry) {
             EXPECT_EQ(lookup(*registry, key, row.registry, row.before), row.read);
-            EXPECT_EQ(readStoredText(*registry, kLocalMachine, key, row.registry).value_or(""),
+            EXPECT_EQ(readText(*registry, kLocalMachine, key, row.registry).value_or(""),
                       row.text);
         }
 #endif

@@ -18,8 +18,8 @@
 #include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
 #include "forms/support/window_test_support.h"
-#include "install/disk_errors.h"
-#include "install/game_search.h"
+#include "platform/disk_errors.h"
+#include "game/game_search.h"
 #include "install/install_config.h"
 
 using namespace kestro;
@@ -118,7 +118,7 @@ private slots:
         vdf.close();
         QStringList found;
         for (const GameFolder& game :
-             findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore()))
+             findPlayersGameFolders())
             found << QString::fromStdString(game.folder + '\t' + game.source);
         QCOMPARE(found, QStringList({"C:\\Игры\\Steam\\steamapps\\common\\Half-Life\tSteam library",
                                      "C:\\Gry Łódź\\steamapps\\common\\Half-Life\tSteam library",

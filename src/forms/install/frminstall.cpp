@@ -12,9 +12,10 @@
 #include "forms/common/single_window.h"
 #include "forms/common/twips.h"
 #include "forms/common/window_style.h"
-#include "install/game_directory.h"
-#include "install/game_search.h"
+#include "game/game_search.h"
+#include "game/search_places.h"
 #include "install/install_config.h"
+#include "platform/system_path.h"
 #include "install_input.h"
 
 namespace kestro {
@@ -140,7 +141,7 @@ void frmInstall::cmdSave_Click() {
     }
     const InstallResult result =
         InstallConfig(gameDirectoryPath(txtFileName_->text().toStdString()), tickedRows(),
-                      toLatin1Bytes(*text), winePrefix(searchPlacesFromEnvironment()));
+                      toLatin1Bytes(*text), playersWinePrefix());
     if (!result.succeeded()) {
         // One message for every failure; path and ticks stay for another try.
         showMessage(QString::fromLatin1(kModsNotFoundMessage),

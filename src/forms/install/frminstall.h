@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "install/game_search.h"
+#include "game/game_search.h"
 #include "install/install_table.h"
 
 class QCheckBox;

@@ -17,8 +17,7 @@ QFuture<GameFolder> startGameSearch() {
             SearchOptions options;
             options.found = [&promise](const GameFolder& game) { promise.addResult(game); };
             try {
-                findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore(),
-                                options);
+                findPlayersGameFolders(options);
             } catch (const std::exception&) {
                 // What was found stays found; the rest is not found.
             }

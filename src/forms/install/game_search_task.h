@@ -4,7 +4,7 @@
 
 #include <QFuture>
 
-#include "install/game_search.h"
+#include "game/game_search.h"
 
 namespace kestro {
 

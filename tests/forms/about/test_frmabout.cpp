@@ -1,6 +1,6 @@
 // The About window: its keys, "System Info..." on a machine the test makes up, and the logo's
 // double-clicks that lead to the picture window.
-#include "sysinfo/fake_store.h"
+#include "platform/fake_store.h"
 #include "forms/about/frmabout.h"
 #include "forms/common/single_window.h"
 #include "forms/egg/frmegg.h"

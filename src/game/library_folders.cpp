@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "game_directory.h"
-#include "sysinfo/ascii_case.h"
+#include "platform/ascii_case.h"
+#include "platform/system_path.h"
 
 namespace kestro {
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "sysinfo/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace kestro::test {
 

@@ -8,11 +8,11 @@
 #include <random>
 #include <thread>
 
-#include "install/game_directory.h"
-#include "install/game_search.h"
-#include "install/library_folders.h"
-#include "install/system_path.h"
-#include "sysinfo/fake_store.h"
+#include "game/game_search.h"
+#include "game/library_folders.h"
+#include "platform/fake_store.h"
+#include "platform/system_path.h"
+#include "platform/wine_path.h"
 
 namespace kestro {
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game_directory.h"
-#include "sysinfo/settings_store.h"
+#include "platform/settings_store.h"
+#include "search_places.h"
 
 namespace kestro {
 
@@ -50,5 +50,8 @@ struct SearchOptions {
 // answer within the deadline is passed over, while those after it still count.
 std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStore& store,
                                         const SearchOptions& options = {});
+
+// The search for the player running the program: their environment and settings store.
+std::vector<GameFolder> findPlayersGameFolders(const SearchOptions& options = {});
 
 }  // namespace kestro

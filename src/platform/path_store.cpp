@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "ascii_case.h"
-#include "sys_info.h"
+#include "sysinfo_keys.h"
 
 namespace kestro {
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -61,5 +62,30 @@ public:
 // The store of the platform the program runs on: the Windows registry on Windows; elsewhere
 // a stand-in that knows only where the system-information program is (see path_store.h).
 std::unique_ptr<SettingsStore> makePlatformSettingsStore();
+
+// Closes the key it holds however a lookup ends, a thrown error included.
+class ScopedKey {
+public:
+    explicit ScopedKey(SettingsStore& store) : store_(store) {}
+    ~ScopedKey() { store_.closeKey(handle); }
+    ScopedKey(const ScopedKey&) = delete;
+    ScopedKey& operator=(const ScopedKey&) = delete;
+
+    StoreKey handle = 0;
+
+private:
+    SettingsStore& store_;
+};
+
+// The buffer a path's text is read into: the longest path Windows takes is 32,767 UTF-16 units,
+// each at most three UTF-8 bytes, and its zero.
+inline constexpr std::uint32_t kPathTextBufferSize = 3 * 32767 + 1;
+
+// The text of the value `valueName` of the key `keyName` under `root`, as Windows programs read
+// a path from the registry: a text, or an expandable text (which the store hands over
+// expanded), up to its first zero. Nothing when the key or value is missing, is of another
+// type, is empty or does not fit kPathTextBufferSize. Never throws for what the store holds.
+std::optional<std::string> readText(SettingsStore& store, StoreRoot root,
+                                    const std::string& keyName, const std::string& valueName);
 
 }  // namespace kestro

@@ -1,8 +1,8 @@
 #pragma once
-// The game directory as the player types it into the install window. On Windows it is a path
-// of the system. Elsewhere players run the game under Wine, and a path that starts with a
-// drive letter and a colon, such as the window's own "C:\Sierra\Half-Life", names a file on
-// one of Wine's drives: the installer finds it there as Wine itself would.
+// Windows paths on a Wine prefix. Players outside Windows run the game under Wine, and a path
+// that starts with a drive letter and a colon, such as the install window's own
+// "C:\Sierra\Half-Life", names a file on one of Wine's drives: it is found there as Wine itself
+// would find it.
 
 #include <filesystem>
 #include <map>
@@ -12,39 +12,6 @@
 #include <vector>
 
 namespace kestro {
-
-// The install window's path field, given as UTF-8, as a path of this system. Nothing in it is
-// changed: drive paths are looked up only when a mod's files are installed. On Windows it is
-// made from the UTF-8 as such, never through the ANSI code page, and never throws: bytes that
-// are not UTF-8 become U+FFFD, which names no folder (text read from files and the registry
-// goes through pathFromUtf8, which passes such bytes over); elsewhere paths are bytes.
-std::filesystem::path gameDirectoryPath(std::string_view typed);
-
-// The names of `path` between its separators, "\\" and "/" alike, empty ones included.
-std::vector<std::string_view> pathNames(std::string_view path);
-
-// A path as the program's text: UTF-8 on Windows, its bytes elsewhere. Nothing for a Windows
-// name that is not valid UTF-16 (NTFS allows such names), which no text of ours can name.
-// Never throws, unlike path::string() and u8string() on Windows.
-std::optional<std::string> pathText(const std::filesystem::path& path);
-
-// Whether `path` starts with a drive letter and a colon.
-bool isDrivePath(std::string_view path);
-
-// What the program reads from the environment to find the game: $HOME, $XDG_DATA_HOME,
-// $STEAM_DIR, $WINEPREFIX. Empty is unset.
-struct SearchPlaces {
-    std::string home;
-    std::string xdgDataHome;
-    std::string steamDir;
-    std::string winePrefix;
-};
-
-SearchPlaces searchPlacesFromEnvironment();
-
-// The player's Wine prefix: `winePrefix` when set, else ".wine" in the home; nothing when
-// neither is set, and always nothing on Windows.
-std::optional<std::filesystem::path> winePrefix(const SearchPlaces& places);
 
 // Looks up names in folders without regard to the case of their ASCII letters, listing each
 // folder at most once however many names are looked up in it.

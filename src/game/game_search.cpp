@@ -13,11 +13,10 @@
 #include <windows.h>
 #endif
 
-#include "game_directory.h"
-#include "library_folders.h"
 #include "deadline_looks.h"
-#include "sysinfo/key_value.h"
-#include "system_path.h"
+#include "library_folders.h"
+#include "platform/system_path.h"
+#include "platform/wine_path.h"
 
 namespace kestro {
 
@@ -58,7 +57,7 @@ constexpr std::array<RegistryValue, 2> kRetailFolders{{
 
 std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& value) {
     const std::optional<std::string> text =
-        readStoredText(store, value.root, value.key, value.name);
+        readText(store, value.root, value.key, value.name);
     if (!text) return std::nullopt;
     return pathFromUtf8(*text);
 }
@@ -304,6 +303,10 @@ std::vector<GameFolder> findGameFolders(const SearchPlaces& places, SettingsStor
             return searchDisks(looks, places, registry, options);
         };
     return runWithDeadline(std::move(search), {options.deadline, options.passedOver});
+}
+
+std::vector<GameFolder> findPlayersGameFolders(const SearchOptions& options) {
+    return findGameFolders(searchPlacesFromEnvironment(), *makePlatformSettingsStore(), options);
 }
 
 }  // namespace kestro

@@ -1,11 +1,11 @@
-#include "game_directory.h"
+#include "wine_path.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "sysinfo/ascii_case.h"
+#include "ascii_case.h"
 #include "system_path.h"
 
 namespace kestro {
@@ -48,61 +48,6 @@ std::optional<std::string> FolderNames::entryIgnoringCase(const fs::path& dir,
     const auto found = listing->second.find(lowerAscii(std::string(name)));
     if (found == listing->second.end()) return std::nullopt;
     return found->second;
-}
-
-fs::path gameDirectoryPath(std::string_view typed) {
-#ifdef _WIN32
-    return fs::path(wideFromUtf8(typed, false).value_or(std::wstring()));
-#else
-    return fs::path(std::string(typed));
-#endif
-}
-
-std::vector<std::string_view> pathNames(std::string_view path) {
-    std::vector<std::string_view> names;
-    for (std::size_t begin = 0; begin <= path.size();) {
-        const std::size_t end = std::min(path.find_first_of("\\/", begin), path.size());
-        names.push_back(path.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    return names;
-}
-
-std::optional<std::string> pathText(const fs::path& path) {
-#ifdef _WIN32
-    try {
-        const std::u8string text = path.u8string();
-        return std::string(text.begin(), text.end());
-    } catch (const std::exception&) {
-        return std::nullopt;  // a lone surrogate: no UTF-8 for it
-    }
-#else
-    return path.string();
-#endif
-}
-
-bool isDrivePath(std::string_view path) {
-    return path.size() >= 2 && path[1] == ':' &&
-           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-}
-
-SearchPlaces searchPlacesFromEnvironment() {
-    const auto variable = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string(value ? value : "");
-    };
-    return {variable("HOME"), variable("XDG_DATA_HOME"), variable("STEAM_DIR"),
-            variable("WINEPREFIX")};
-}
-
-std::optional<fs::path> winePrefix([[maybe_unused]] const SearchPlaces& places) {
-#ifdef _WIN32
-    return std::nullopt;
-#else
-    if (!places.winePrefix.empty()) return fs::path(places.winePrefix);
-    if (!places.home.empty()) return fs::path(places.home) / ".wine";
-    return std::nullopt;
-#endif
 }
 
 std::optional<fs::path> winePath(std::string_view path, const fs::path& prefix,

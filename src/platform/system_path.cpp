@@ -8,7 +8,6 @@
 #include <windows.h>
 #endif
 
-#include "game_directory.h"
 
 namespace kestro {
 
@@ -91,6 +90,42 @@ std::optional<fs::path> resolvedFolder(const fs::path& folder) {
     fs::path resolved = fs::canonical(folder, error);
     if (error) return std::nullopt;
     return resolved;
+}
+
+fs::path gameDirectoryPath(std::string_view typed) {
+#ifdef _WIN32
+    return fs::path(wideFromUtf8(typed, false).value_or(std::wstring()));
+#else
+    return fs::path(std::string(typed));
+#endif
+}
+
+std::vector<std::string_view> pathNames(std::string_view path) {
+    std::vector<std::string_view> names;
+    for (std::size_t begin = 0; begin <= path.size();) {
+        const std::size_t end = std::min(path.find_first_of("\\/", begin), path.size());
+        names.push_back(path.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return names;
+}
+
+std::optional<std::string> pathText(const fs::path& path) {
+#ifdef _WIN32
+    try {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    } catch (const std::exception&) {
+        return std::nullopt;  // a lone surrogate: no UTF-8 for it
+    }
+#else
+    return path.string();
+#endif
+}
+
+bool isDrivePath(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
 }  // namespace kestro
