@@ -5,8 +5,7 @@
 
 #include "cli/command_line.h"
 #include "forms/common/application.h"
-#include "forms/common/remaining_windows.h"
-#include "forms/start/frmstart.h"
+#include "forms/start/main_window_run.h"
 #include "platform/disk_errors.h"
 
 int main(int argc, char* argv[]) {
@@ -20,14 +19,5 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> application = kestro::connectToDisplay(argc, argv);
     kestro::setUpApplication();
 
-    // Closing the main window by its close box closes it alone; the program ends with its
-    // last window.
-    auto* main = new kestro::frmStart;
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->show();
-    const int status = QApplication::exec();
-
-    // "Exit!" leaves windows open; free them before the application object goes.
-    kestro::deleteRemainingWindows();
-    return status;
+    return kestro::runMainWindow();
 }

@@ -107,12 +107,15 @@ int differingPixels(const QImage& a, const QImage& b) {
 class EveryWindowTest : public QObject {
     Q_OBJECT
 
-    void compare(QWidget* window) {
+    // `centred`: whether the window opens in the middle of the screen's free area.
+    void compare(QWidget* window, bool centred = true) {
 #ifdef Q_OS_WIN
         QSKIP("The references are drawn with the Linux style and fonts");
 #endif
         test::showWindow(window)->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        const QPoint middle = window->screen()->availableGeometry().center();
+        QCOMPARE(window->frameGeometry().center() == middle, centred);
         if (!window->focusWidget()) QTest::keyClick(window, Qt::Key_Tab);  // a first Tab
         const QString text = listing(window), name = window->objectName();
         const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -155,7 +158,7 @@ private slots:
         compare(std::make_unique<frmInstall>([] { return std::optional<QString>(); }).get());
     }
     void browser() {
-        compare(std::make_unique<frmBrowse>([](const QString&) {}, QStringList{"/"}).get());
+        compare(std::make_unique<frmBrowse>([](const QString&) {}, QStringList{"/"}).get(), false);
     }
     void about() { compare(std::make_unique<frmAbout>().get()); }
     void picture() { compare(std::make_unique<frmEgg>().get()); }

@@ -5,6 +5,7 @@
 #include "forms/common/single_window.h"
 #include "forms/preset/frmpreset.h"
 #include "forms/start/frmstart.h"
+#include "forms/start/main_window_run.h"
 #include "forms/support/window_test_support.h"
 
 using namespace kestro;
@@ -94,6 +95,37 @@ private slots:
         for (const char* name : {"lblTexture", "chkZtrick"}) {
             moveOver(name);
             QVERIFY(shown().startsWith(QLatin1String(" Welcome to Kestro! ")));
+        }
+    }
+
+    // The program's run: the main window closed by its close box goes at once while the
+    // About window keeps the program going, which ends with that last window; "Exit!" ends it
+    // with a window still open, and no window outlives the run.
+    void theProgramRunsUntilItsLastWindowOrExit() {
+        w_.reset();
+        const auto window = [](const char* name) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
+            return static_cast<QWidget*>(nullptr);
+        };
+        for (const char* ending : {"close box", "Exit!"}) {
+            QPointer<QWidget> main, about;
+            QStringList seen;
+            QTimer::singleShot(0, [&] {
+                main = window("frmStart");
+                click(test::el(main, "cmdAbout"));
+                about = window("frmAbout");
+                if (ending == QLatin1String("Exit!")) return click(test::el(main, "cmdExit"));
+                main->close();
+                QTimer::singleShot(0, [&] {
+                    seen << (main ? "main open" : "main gone") << (about ? "About open" : "");
+                    about->close();
+                });
+            });
+            QCOMPARE(runMainWindow(), 0);
+            const QStringList closedByItsBox{"main gone", "About open"};
+            QCOMPARE(seen, ending == QLatin1String("Exit!") ? QStringList() : closedByItsBox);
+            QVERIFY(!main && !about);
         }
     }
 };
