@@ -44,15 +44,15 @@ constexpr const char* kSteamUserKey = "Software\\Valve\\Steam";
 // Where Steam for Windows installs itself, on 64-bit Windows and so in a Wine prefix.
 constexpr std::string_view kWineSteamFolder = "C:\\Program Files (x86)\\Steam";
 
-constexpr RegistryValue kModInstallPath{kCurrentUser, kSteamUserKey, "ModInstallPath"};
+constexpr RegistryValue kModInstallPath{StoreRoot::CurrentUser, kSteamUserKey, "ModInstallPath"};
 constexpr std::array<RegistryValue, 3> kSteamFolders{{
-    {kCurrentUser, kSteamUserKey, "SteamPath"},
-    {kLocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath"},
-    {kLocalMachine, "SOFTWARE\\Valve\\Steam", "InstallPath"},
+    {StoreRoot::CurrentUser, kSteamUserKey, "SteamPath"},
+    {StoreRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath"},
+    {StoreRoot::LocalMachine, "SOFTWARE\\Valve\\Steam", "InstallPath"},
 }};
 constexpr std::array<RegistryValue, 2> kRetailFolders{{
-    {kLocalMachine, "SOFTWARE\\Valve\\Half-Life", "InstallPath"},
-    {kLocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Half-Life", "InstallPath"},
+    {StoreRoot::LocalMachine, "SOFTWARE\\Valve\\Half-Life", "InstallPath"},
+    {StoreRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Half-Life", "InstallPath"},
 }};
 
 std::optional<fs::path> registryPath(SettingsStore& store, const RegistryValue& value) {

@@ -50,31 +50,30 @@ std::string PathProgramStore::findProgram() const {
     return {};
 }
 
-std::int32_t PathProgramStore::openKey(StoreRoot root, const std::string& keyName,
-                                       std::uint32_t, std::uint32_t, StoreKey& key) {
-    if (root != kLocalMachine || !equalIgnoringAsciiCase(keyName, kSysInfoPathKey))
-        return kStoreNotFound;
+StoreAnswer PathProgramStore::openKey(StoreRoot root, const std::string& keyName, StoreKey& key) {
+    if (root != StoreRoot::LocalMachine || !equalIgnoringAsciiCase(keyName, kSysInfoPathKey))
+        return StoreAnswer::NotFound;
     key = kSysInfoKey;
-    return kStoreOk;
+    return StoreAnswer::Ok;
 }
 
-std::int32_t PathProgramStore::queryValue(StoreKey key, const std::string& valueName,
-                                          std::uint32_t& type, std::span<char> buffer,
+StoreAnswer PathProgramStore::queryValue(StoreKey key, const std::string& valueName,
+                                         ValueType& type, std::span<char> buffer,
                                           std::uint32_t& size) {
-    if (key != kSysInfoKey || !equalIgnoringAsciiCase(valueName, kSysInfoPathValue)) return kStoreNotFound;
+    if (key != kSysInfoKey || !equalIgnoringAsciiCase(valueName, kSysInfoPathValue)) return StoreAnswer::NotFound;
     const std::string program = findProgram();
-    if (program.empty()) return kStoreNotFound;
+    if (program.empty()) return StoreAnswer::NotFound;
     // Stored as text with its terminating zero, like a registry text value.
     const std::size_t needed = program.size() + 1;
     const std::size_t room = std::min<std::size_t>(size, buffer.size());
     size = static_cast<std::uint32_t>(needed);
-    if (needed > room) return kStoreMoreData;
+    if (needed > room) return StoreAnswer::MoreData;
     std::memcpy(buffer.data(), program.c_str(), needed);
-    type = kTextValue;
-    return kStoreOk;
+    type = ValueType::Text;
+    return StoreAnswer::Ok;
 }
 
-std::int32_t PathProgramStore::closeKey(StoreKey) { return kStoreOk; }
+void PathProgramStore::closeKey(StoreKey) {}
 
 std::unique_ptr<SettingsStore> makePlatformSettingsStore() {
     const char* searchPath = std::getenv("PATH");

@@ -27,11 +27,10 @@ public:
     // the current directory). `programs`: the names looked for, in order of preference.
     PathProgramStore(const std::string& searchPath, std::span<const std::string_view> programs);
 
-    std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
-                         std::uint32_t access, StoreKey& key) override;
-    std::int32_t queryValue(StoreKey key, const std::string& valueName, std::uint32_t& type,
-                            std::span<char> buffer, std::uint32_t& size) override;
-    std::int32_t closeKey(StoreKey key) override;
+    StoreAnswer openKey(StoreRoot root, const std::string& keyName, StoreKey& key) override;
+    StoreAnswer queryValue(StoreKey key, const std::string& valueName, ValueType& type,
+                           std::span<char> buffer, std::uint32_t& size) override;
+    void closeKey(StoreKey key) override;
 
 private:
     // The full path of the first listed program found as an executable file; empty if none.

@@ -17,9 +17,28 @@ namespace kestro {
 
 namespace {
 
-// Root handles are the sign-extended 32-bit values (HKEY_LOCAL_MACHINE is 0x80000002).
 HKEY rootHandle(StoreRoot root) {
-    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(root)));
+    return root == StoreRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+// Read access only (KEY_READ: query value, enumerate sub-keys, notify and read control).
+// Windows refuses any write right on a machine-wide key to a standard user, and to an
+// administrator without elevation; a 64-bit program has no registry virtualisation to soften
+// that, so asking for more would make every machine-wide key "not found".
+constexpr REGSAM kReadOnly = KEY_READ;
+
+StoreAnswer answerOf(LONG result) {
+    if (result == ERROR_SUCCESS) return StoreAnswer::Ok;
+    return result == ERROR_MORE_DATA ? StoreAnswer::MoreData : StoreAnswer::NotFound;
+}
+
+ValueType typeOf(DWORD type) {
+    switch (type) {
+    case REG_SZ: return ValueType::Text;
+    case REG_EXPAND_SZ: return ValueType::ExpandText;
+    case REG_DWORD: return ValueType::Number;
+    default: return ValueType::Other;
+    }
 }
 
 HKEY keyHandle(StoreKey key) { return reinterpret_cast<HKEY>(key); }
@@ -62,7 +81,7 @@ std::optional<std::wstring> expandedText(std::wstring_view data) {
 
 // Hands the UTF-16 text `text` over as UTF-8 in `buffer`, with `size` its length in bytes (its
 // terminating zero included where it has one).
-std::int32_t handOver(std::wstring_view text, std::span<char> buffer, std::uint32_t& size) {
+LONG handOver(std::wstring_view text, std::span<char> buffer, std::uint32_t& size) {
     const auto units = static_cast<int>(text.size());
     const int bytes = units == 0 ? 0
                                  : WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(),
@@ -78,20 +97,30 @@ std::int32_t handOver(std::wstring_view text, std::span<char> buffer, std::uint3
 
 class RegistryStore : public SettingsStore {
 public:
-    std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
-                         std::uint32_t access, StoreKey& key) override {
+    StoreAnswer openKey(StoreRoot root, const std::string& keyName, StoreKey& key) override {
         std::wstring name;
-        if (!toWide(keyName, name)) return ERROR_NO_UNICODE_TRANSLATION;
+        if (!toWide(keyName, name)) return StoreAnswer::NotFound;
         HKEY opened = nullptr;
-        const LONG result = RegOpenKeyExW(rootHandle(root), name.c_str(), options, access, &opened);
+        const LONG result = RegOpenKeyExW(rootHandle(root), name.c_str(), 0, kReadOnly, &opened);
         if (result == ERROR_SUCCESS) key = reinterpret_cast<StoreKey>(opened);
-        return result;
+        return answerOf(result);
     }
 
     // A text is handed over as UTF-8, and fits when its UTF-8 bytes do: the buffer is the
     // program's, and the program reads UTF-8 (as the ANSI call measured the converted text).
-    std::int32_t queryValue(StoreKey key, const std::string& valueName, std::uint32_t& type,
-                            std::span<char> buffer, std::uint32_t& size) override {
+    StoreAnswer queryValue(StoreKey key, const std::string& valueName, ValueType& type,
+                           std::span<char> buffer, std::uint32_t& size) override {
+        return answerOf(query(key, valueName, type, buffer, size));
+    }
+
+    void closeKey(StoreKey key) override {
+        // A key that never opened is 0; the registry refuses to close it and nothing follows.
+        RegCloseKey(keyHandle(key));
+    }
+
+private:
+    static LONG query(StoreKey key, const std::string& valueName, ValueType& type,
+                      std::span<char> buffer, std::uint32_t& size) {
         std::wstring name;
         if (!toWide(valueName, name)) return ERROR_NO_UNICODE_TRANSLATION;
         const std::size_t room = std::min<std::size_t>(size, buffer.size());
@@ -103,7 +132,7 @@ public:
         const LONG result = RegQueryValueExW(keyHandle(key), name.c_str(), nullptr, &valueType,
                                              reinterpret_cast<LPBYTE>(data.data()), &dataSize);
         if (result != ERROR_SUCCESS) return result;
-        type = valueType;
+        type = typeOf(valueType);
         if (!isText(valueType)) {
             size = dataSize;
             if (dataSize > room) return ERROR_MORE_DATA;
@@ -116,11 +145,6 @@ public:
         const std::optional<std::wstring> expanded = expandedText(text);
         if (!expanded) return ERROR_INVALID_DATA;
         return handOver(*expanded, buffer.first(room), size);
-    }
-
-    std::int32_t closeKey(StoreKey key) override {
-        // A key that never opened is 0; the registry refuses to close it and nothing follows.
-        return RegCloseKey(keyHandle(key));
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// The platform's settings store as the system-information lookup sees it: three calls with
-// the registry's meaning (open a key, read one value, close the key). Standard C++ only.
+// The platform's settings store as the program reads it: open a key, read one value, close the
+// key, with the registry's meaning. Standard C++ only: the Windows store turns these into the
+// registry's own roots, rights, answers and types.
 
 #include <cstdint>
 #include <memory>
@@ -10,53 +11,45 @@
 
 namespace kestro {
 
-// A root of the store as the program passes it: a signed 32-bit handle.
-using StoreRoot = std::int32_t;
+// The machine-wide root (HKEY_LOCAL_MACHINE on Windows) and this user's (HKEY_CURRENT_USER).
+enum class StoreRoot { LocalMachine, CurrentUser };
+
 // An open key; 0 is "no key".
 using StoreKey = std::uintptr_t;
 
-// The machine-wide root (HKEY_LOCAL_MACHINE) and this user's (HKEY_CURRENT_USER).
-inline constexpr StoreRoot kLocalMachine = static_cast<StoreRoot>(0x80000002u);
-inline constexpr StoreRoot kCurrentUser = static_cast<StoreRoot>(0x80000001u);
-// What the lookup asks for when it opens a key: read access only (KEY_READ: query value,
-// enumerate sub-keys, notify and read control). The program never writes to the store, and
-// Windows refuses any write right on a machine-wide key to a standard user, and to an
-// administrator without elevation; a 64-bit program has no registry virtualisation to soften
-// that, so asking for more would make every machine-wide key "not found".
-inline constexpr std::uint32_t kKeyAccess = 0x20019;
+enum class StoreAnswer {
+    Ok,
+    NotFound,  // no such key or value, or any other failure
+    MoreData,  // the value does not fit the buffer
+};
 
-// The store's answers. 0 is success; everything else the lookup treats as "not found".
-inline constexpr std::int32_t kStoreOk = 0;
-inline constexpr std::int32_t kStoreNotFound = 2;   // no such key or value
-inline constexpr std::int32_t kStoreMoreData = 234;  // the value does not fit the buffer
-
-// Value types.
-inline constexpr std::uint32_t kTextValue = 1;    // zero-terminated text
-// Zero-terminated text that names environment variables ("%SystemDrive%\Steam"): the store
-// hands it over expanded, as Windows programs read it.
-inline constexpr std::uint32_t kExpandTextValue = 2;
-inline constexpr std::uint32_t kNumberValue = 4;  // 32-bit number, least significant byte first
+enum class ValueType {
+    Text,        // zero-terminated text
+    // Zero-terminated text that names environment variables ("%SystemDrive%\Steam"): the store
+    // hands it over expanded, as Windows programs read it.
+    ExpandText,
+    Number,      // 32-bit number, least significant byte first
+    Other,       // any other kind of data
+};
 
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
-    // Opens `keyName` under `root`. On success returns kStoreOk and sets `key`; otherwise
-    // leaves `key` as it is.
-    virtual std::int32_t openKey(StoreRoot root, const std::string& keyName,
-                                 std::uint32_t options, std::uint32_t access, StoreKey& key) = 0;
+    // Opens `keyName` under `root` for reading only: the program never writes to the store.
+    // On success returns Ok and sets `key`; otherwise leaves `key` as it is.
+    virtual StoreAnswer openKey(StoreRoot root, const std::string& keyName, StoreKey& key) = 0;
 
     // Reads the value `valueName` of an open key into `buffer`. On entry `size` is the
     // buffer's size; on success it is the length of the data in bytes (a terminating zero
     // byte included where the store keeps one) and `type` the value's type. Names and text
     // data are UTF-8, whatever form the store keeps them in: a text fits when its UTF-8 bytes
-    // do, and one that does not is kStoreMoreData.
-    virtual std::int32_t queryValue(StoreKey key, const std::string& valueName,
-                                    std::uint32_t& type, std::span<char> buffer,
-                                    std::uint32_t& size) = 0;
+    // do, and one that does not is MoreData.
+    virtual StoreAnswer queryValue(StoreKey key, const std::string& valueName, ValueType& type,
+                                   std::span<char> buffer, std::uint32_t& size) = 0;
 
-    // Closes a key; called also with 0 after a failed open. The result means nothing.
-    virtual std::int32_t closeKey(StoreKey key) = 0;
+    // Closes a key; called also with 0 after a failed open.
+    virtual void closeKey(StoreKey key) = 0;
 };
 
 // The store of the platform the program runs on: the Windows registry on Windows; elsewhere

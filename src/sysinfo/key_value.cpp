@@ -47,15 +47,15 @@ std::string shownAsNumber(const std::string& digits) {
 bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
     ScopedKey key(store);
-    if (store.openKey(KeyRoot, KeyName, 0, kKeyAccess, key.handle) != kStoreOk) {
+    if (store.openKey(KeyRoot, KeyName, key.handle) != StoreAnswer::Ok) {
         KeyVal.clear();
         return false;
     }
 
     std::vector<char> buffer(kValueBufferSize, '\0');
-    std::uint32_t type = 0;
+    ValueType type = ValueType::Other;
     std::uint32_t size = kValueBufferSize;
-    if (store.queryValue(key.handle, SubKeyRef, type, buffer, size) != kStoreOk) {
+    if (store.queryValue(key.handle, SubKeyRef, type, buffer, size) != StoreAnswer::Ok) {
         KeyVal.clear();
         return false;
     }
@@ -68,10 +68,10 @@ bool GetKeyValue(SettingsStore& store, StoreRoot KeyRoot, const std::string& Key
     const std::string data(buffer.data(), length);
 
     switch (type) {
-    case kTextValue:
+    case ValueType::Text:
         KeyVal = data.substr(0, data.find('\0'));  // a text ends at its first zero
         break;
-    case kNumberValue:
+    case ValueType::Number:
         for (auto byte = data.rbegin(); byte != data.rend(); ++byte)
             KeyVal += hexDigits(static_cast<unsigned char>(*byte));
         KeyVal = shownAsNumber(KeyVal);

@@ -9,10 +9,10 @@ namespace {
 // The program the store names, or "" when it names none that is there.
 std::string findProgram(const SysInfoServices& services) {
     std::string path;
-    if (GetKeyValue(*services.store, kLocalMachine, std::string(kSysInfoPathKey),
+    if (GetKeyValue(*services.store, StoreRoot::LocalMachine, std::string(kSysInfoPathKey),
                     std::string(kSysInfoPathValue), path))
         return path;
-    if (!GetKeyValue(*services.store, kLocalMachine, std::string(kSysInfoDirKey),
+    if (!GetKeyValue(*services.store, StoreRoot::LocalMachine, std::string(kSysInfoDirKey),
                      std::string(kSysInfoDirValue), path))
         return {};
     const std::string program = path + std::string(kSysInfoProgramFile);

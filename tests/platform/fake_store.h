@@ -1,9 +1,8 @@
 #pragma once
-// A settings store in memory that answers only when asked as the registry wants (options 0, the
-// right to read values, the buffer's own size) and, as Windows does for a standard user, refuses
-// (access denied, 5) to open a machine-wide key with any right to write. Keys of the machine-wide
-// root are named as they are, those of any other root (this user's) with "HKCU\" before them.
-// Key n opened is 0x100 + n; it keeps the keys it was asked to close.
+// A settings store in memory that answers only when asked for the buffer's own size. Keys of the
+// machine-wide root are named as they are, those of this user's with "HKCU\" before them; value
+// types are numbered as the registry numbers them (1 text, 2 expandable text, 4 number). Key n
+// opened is 0x100 + n; it keeps the keys it was asked to close.
 #include <map>
 #include <vector>
 
@@ -18,24 +17,25 @@ struct FakeStore : SettingsStore {
     std::vector<std::string> opened;
     std::vector<StoreKey> closed;
 
-    std::int32_t openKey(StoreRoot root, const std::string& keyName, std::uint32_t options,
-                         std::uint32_t access, StoreKey& key) override {
-        const bool machine = root == StoreRoot(0x80000002u);
-        // Set value, create sub-key, create link, delete, write DAC, write owner, all, write.
-        if (machine && (access & 0x500D0026u)) return 5;
-        const std::string name = (machine ? "" : "HKCU\\") + keyName;
-        if (options || !(access & 1) || !keys.count(name)) return kStoreNotFound;
-        return opened.push_back(name), key = 0xFF + opened.size(), kStoreOk;
+    StoreAnswer openKey(StoreRoot root, const std::string& keyName, StoreKey& key) override {
+        const std::string name = (root == StoreRoot::LocalMachine ? "" : "HKCU\\") + keyName;
+        if (!keys.count(name)) return StoreAnswer::NotFound;
+        return opened.push_back(name), key = 0xFF + opened.size(), StoreAnswer::Ok;
     }
-    std::int32_t queryValue(StoreKey key, const std::string& name, std::uint32_t& type,
-                            std::span<char> buffer, std::uint32_t& size) override {
+    StoreAnswer queryValue(StoreKey key, const std::string& name, ValueType& type,
+                           std::span<char> buffer, std::uint32_t& size) override {
         auto& values = keys.at(opened.at(key - 0x100));
-        if (size != buffer.size() || !values.count(name)) return kStoreNotFound;
+        if (size != buffer.size() || !values.count(name)) return StoreAnswer::NotFound;
         const auto& [storedType, data] = values[name];
-        type = storedType, size = std::uint32_t(data.size());
-        return size > buffer.size() ? kStoreMoreData : (data.copy(buffer.data(), size), kStoreOk);
+        type = storedType == 1   ? ValueType::Text
+               : storedType == 2 ? ValueType::ExpandText
+               : storedType == 4 ? ValueType::Number
+                                 : ValueType::Other;
+        size = std::uint32_t(data.size());
+        if (size > buffer.size()) return StoreAnswer::MoreData;
+        return data.copy(buffer.data(), size), StoreAnswer::Ok;
     }
-    std::int32_t closeKey(StoreKey key) override { return closed.push_back(key), kStoreOk; }
+    void closeKey(StoreKey key) override { closed.push_back(key); }
 };
 
 }  // namespace kestro::test

@@ -20,7 +20,7 @@ enum Odd { None, NoFile, NoStart, Throws };
 // "1" and the value read, "0" and the value after a failed lookup, "!" for a lookup error.
 static std::string lookup(SettingsStore& store, const std::string& key, const char* name,
                           std::string value = {}) try {
-    return std::to_string(GetKeyValue(store, kLocalMachine, key, name, value)) + value;
+    return std::to_string(GetKeyValue(store, StoreRoot::LocalMachine, key, name, value)) + value;
 } catch (const KeyValueError&) {
     return "!";
 }
@@ -68,7 +68,7 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         if (row.stored.first) store->keys[kPathKey]["PATH"] = row.stored;
         store->keys[kDirKey]["MSINFO"] = {1, tools + z};
         EXPECT_EQ(lookup(*store, kPathKey, "PATH", row.before), row.read);
-        EXPECT_EQ(readText(*store, kLocalMachine, kPathKey, "PATH").value_or(""), row.text);
+        EXPECT_EQ(readText(*store, StoreRoot::LocalMachine, kPathKey, "PATH").value_or(""), row.text);
         // Closed once by each lookup however it ends; 0 when the key did not open.
         EXPECT_EQ(store->closed, (row.stored.first ? std::vector<StoreKey>{0x100u, 0x101u}
                                                    : std::vector<StoreKey>{0u, 0u}));
@@ -77,7 +77,7 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         const char* key = row.stored.first ? "SOFTWARE\\KestroTest" : "SOFTWARE\\KestroNoKey";
         if (row.registry) {
             EXPECT_EQ(lookup(*registry, key, row.registry, row.before), row.read);
-            EXPECT_EQ(readText(*registry, kLocalMachine, key, row.registry).value_or(""),
+            EXPECT_EQ(readText(*registry, StoreRoot::LocalMachine, key, row.registry).value_or(""),
                       row.text);
         }
 #endif
@@ -110,7 +110,7 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
     EXPECT_EQ(lookup(store, kPathKey, "Path"), "1a/b/kinfocenter");
     EXPECT_EQ(lookup(store, kDirKey, "MSINFO") + lookup(store, kPathKey, "MSINFO"), "00");
     StoreKey key = 0;  // the key is the machine's: this user's root has none
-    EXPECT_EQ(store.openKey(kCurrentUser, kPathKey, 0, kKeyAccess, key), kStoreNotFound);
+    EXPECT_EQ(store.openKey(StoreRoot::CurrentUser, kPathKey, key), StoreAnswer::NotFound);
     // A program whose name and zero fill the 1024-byte buffer is read; one byte longer is not.
     std::string fills;
     while (fills.size() < 1000) fills += std::string(200, 'd') + "/";
