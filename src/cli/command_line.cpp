@@ -28,6 +28,7 @@
 #include "install/game_directory.h"
 #include "install/game_search.h"
 #include "install/install_config.h"
+#include "qt/qt_text.h"
 #include "search_apart.h"
 
 namespace kestro::cli {
@@ -52,10 +53,6 @@ constexpr char kConsoleHint[] =
 #else
 constexpr char kConsoleHint[] = "";
 #endif
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString shownPath(const fs::path& path) {
 #ifdef _WIN32
