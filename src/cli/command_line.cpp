@@ -234,9 +234,11 @@ private:
     Reading<std::optional<Preset>> presetNamed() const {
         if (!parser_.isSet(preset_)) return {};
         const QString name = parser_.value(preset_);
+        std::optional<Preset> preset;
         for (const PresetName& p : kPresetNames) {
-            if (name == fromUtf8(p.name)) return {.value = p.preset};
+            if (name == fromUtf8(p.name)) preset = p.preset;
         }
+        if (preset) return {.value = preset};
         return {.problem = QStringLiteral("Unknown preset '%1'; the presets are %2.")
                                .arg(name, presetNames(QStringLiteral(", ")))};
     }
@@ -296,7 +298,8 @@ private:
         TickedRows there{};
         for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
             std::error_code error;
-            there[row] = fs::is_directory(target.modFile(row, kConfigFileName).parent_path(), error);
+            const fs::path folder = target.modFile(row, kConfigFileName).parent_path();
+            there[row] = fs::is_directory(folder, error);
         }
         return there;
     }
