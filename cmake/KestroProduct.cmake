@@ -2,7 +2,8 @@
 # src/config/product.h for the program, resources/kestro.rc for the Windows version block and
 # the application manifest it embeds.
 
-# "1.00": the minor version in two digits, as the program has always written it.
+# KESTRO_VERSION: the minor version in two digits ("1.00" for VERSION 1.0), as the program has
+# always written it.
 string(LENGTH "${PROJECT_VERSION_MINOR}" _kestro_minor_digits)
 if(_kestro_minor_digits EQUAL 1)
   set(KESTRO_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}0")

@@ -8,11 +8,13 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +27,11 @@
 
 #include "config/print_config.h"
 #include "config/product.h"
-#include "game/search_places.h"
-#include "platform/system_path.h"
 #include "game/game_search.h"
+#include "game/search_places.h"
 #include "install/install_config.h"
+#include "platform/system_path.h"
+#include "qt/qt_text.h"
 #include "search_apart.h"
 
 namespace kestro::cli {
@@ -53,10 +56,6 @@ constexpr char kConsoleHint[] =
 #else
 constexpr char kConsoleHint[] = "";
 #endif
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString shownPath(const fs::path& path) {
 #ifdef _WIN32
@@ -143,6 +142,23 @@ std::vector<GameFolder> gameFoldersHere() {
     return findPlayersGameFoldersApart(options);
 }
 
+// What a step read from the arguments, or the problem that ends the run as a usage error.
+template <typename T>
+struct Reading {
+    T value{};
+    QString problem{};  // empty when the value was read
+};
+
+// The game folder an install goes to, and the Wine prefix where its drive paths lie.
+struct InstallTarget {
+    fs::path gameDir;
+    std::optional<fs::path> prefix;
+
+    fs::path modFile(std::size_t row, std::string_view file) const {
+        return modFileLocation(gameDir, kInstallMods[row], file, prefix);
+    }
+};
+
 class Parser {
 public:
     Parser() {
@@ -153,45 +169,20 @@ public:
         parser_.addOptions(optionList());
     }
 
+    // Nothing when the window is to open instead.
     std::optional<int> run(const QStringList& arguments) {
-        if (!parser_.parse(arguments)) return usageError(parser_.errorText());
-        const QStringList extra = parser_.positionalArguments();
-        if (!extra.isEmpty()) {
-            return usageError(QStringLiteral("Unexpected argument '%1'.").arg(extra.first()));
-        }
+        if (const QString problem = parseProblem(arguments); !problem.isEmpty())
+            return usageError(problem);
         if (parser_.isSet(help_)) return answer(parser_.helpText());
-        if (parser_.isSet(version_)) {
-            return answer(QCoreApplication::applicationName() + u' ' +
-                          QCoreApplication::applicationVersion() + u'\n');
-        }
-        const bool print = parser_.isSet(printConfig_);
-        const bool install = parser_.isSet(install_);
-        const bool find = parser_.isSet(findGame_);
-        if (int(print) + int(install) + int(find) > 1) {
-            return usageError(QStringLiteral("--print-config, --find-game and --install go alone."));
-        }
-        if (!install && (parser_.isSet(gameDir_) || parser_.isSet(mods_))) {
-            return usageError(QStringLiteral("--game-dir and --mods go with --install."));
-        }
-        if (!print && !install && (parser_.isSet(preset_) || parser_.isSet(software_))) {
-            return usageError(
-                QStringLiteral("--preset and --software go with --print-config or --install."));
-        }
-        if (find) return findGame();
-        if (!print && !install) return std::nullopt;
-        std::optional<Preset> preset;
-        if (parser_.isSet(preset_)) {
-            const QString name = parser_.value(preset_);
-            for (const PresetName& p : kPresetNames) {
-                if (name == fromUtf8(p.name)) preset = p.preset;
-            }
-            if (!preset) {
-                return usageError(QStringLiteral("Unknown preset '%1'; the presets are %2.")
-                                      .arg(name, presetNames(QStringLiteral(", "))));
-            }
-        }
-        const std::string text = startupConfigText(preset, parser_.isSet(software_));
-        return print ? answer(text) : installText(text);
+        if (parser_.isSet(version_)) return answer(versionLine());
+        if (const QString problem = combinationProblem(); !problem.isEmpty())
+            return usageError(problem);
+        if (parser_.isSet(findGame_)) return findGame();
+        if (!parser_.isSet(printConfig_) && !parser_.isSet(install_)) return std::nullopt;
+        const Reading<std::optional<Preset>> preset = presetNamed();
+        if (!preset.problem.isEmpty()) return usageError(preset.problem);
+        const std::string text = startupConfigText(preset.value, parser_.isSet(software_));
+        return parser_.isSet(printConfig_) ? answer(text) : install(text);
     }
 
 private:
@@ -213,6 +204,45 @@ private:
                 gameDir_, mods_,    preset_,      software_};
     }
 
+    // Empty when the arguments parse and none is left over.
+    QString parseProblem(const QStringList& arguments) {
+        if (!parser_.parse(arguments)) return parser_.errorText();
+        const QStringList extra = parser_.positionalArguments();
+        if (extra.isEmpty()) return {};
+        return QStringLiteral("Unexpected argument '%1'.").arg(extra.first());
+    }
+
+    // Empty when the options set go together.
+    QString combinationProblem() const {
+        const bool printing = parser_.isSet(printConfig_);
+        const bool installing = parser_.isSet(install_);
+        if (int(printing) + int(installing) + int(parser_.isSet(findGame_)) > 1)
+            return QStringLiteral("--print-config, --find-game and --install go alone.");
+        if (!installing && (parser_.isSet(gameDir_) || parser_.isSet(mods_)))
+            return QStringLiteral("--game-dir and --mods go with --install.");
+        if (!printing && !installing && (parser_.isSet(preset_) || parser_.isSet(software_)))
+            return QStringLiteral("--preset and --software go with --print-config or --install.");
+        return {};
+    }
+
+    static QString versionLine() {
+        return QCoreApplication::applicationName() + u' ' +
+               QCoreApplication::applicationVersion() + u'\n';
+    }
+
+    // Nothing without --preset.
+    Reading<std::optional<Preset>> presetNamed() const {
+        if (!parser_.isSet(preset_)) return {};
+        const QString name = parser_.value(preset_);
+        std::optional<Preset> preset;
+        for (const PresetName& p : kPresetNames) {
+            if (name == fromUtf8(p.name)) preset = p.preset;
+        }
+        if (preset) return {.value = preset};
+        return {.problem = QStringLiteral("Unknown preset '%1'; the presets are %2.")
+                               .arg(name, presetNames(QStringLiteral(", ")))};
+    }
+
     static int findGame() {
         QString lines;
         for (const GameFolder& game : gameFoldersHere())
@@ -220,52 +250,68 @@ private:
         return lines.isEmpty() ? kNothingFound : answer(lines);
     }
 
-    // Installs as "Install" does; without --mods into every mod of the table that is there.
-    std::optional<int> installText(const std::string& text) {
-        TickedRows ticked{};
-        if (parser_.isSet(mods_)) {
-            QStringList known;
-            for (std::string_view mod : kInstallMods) known << fromUtf8(mod);
-            for (const QString& mod : parser_.value(mods_).split(u',')) {
-                const qsizetype row = known.indexOf(mod);
-                if (row < 0) {
-                    return usageError(QStringLiteral("Unknown mod '%1'; the mods are %2.")
-                                          .arg(mod, known.join(QStringLiteral(", "))));
-                }
-                ticked[std::size_t(row)] = true;
-            }
+    // Installs as "Install" does: into the mods --mods names, else every mod that is there.
+    int install(const std::string& text) const {
+        const Reading<TickedRows> named = modsNamed();
+        if (!named.problem.isEmpty()) return usageError(named.problem);
+        const std::optional<std::string> typed = gameFolder();
+        if (!typed) {
+            return complain(QStringLiteral("no Half-Life folder found; name one with --game-dir."),
+                            kUsageError);
         }
-        std::string typed = parser_.value(gameDir_).toStdString();
-        if (!parser_.isSet(gameDir_)) {
-            const std::vector<GameFolder> found = gameFoldersHere();
-            if (found.empty()) {
-                return complain(QStringLiteral("no Half-Life folder found; name one with "
-                                               "--game-dir."),
-                                kUsageError);
+        const InstallTarget target{gameDirectoryPath(*typed), playersWinePrefix()};
+        const TickedRows ticked = parser_.isSet(mods_) ? named.value : modsThere(target);
+        if (std::find(ticked.begin(), ticked.end(), true) == ticked.end())
+            return complain(fromUtf8(kInstallFailedMessage), kInstallFailed);
+        return report(target, ticked, InstallConfig(target.gameDir, ticked, text, target.prefix));
+    }
+
+    // The rows of the mods --mods names; none ticked without --mods.
+    Reading<TickedRows> modsNamed() const {
+        Reading<TickedRows> named;
+        if (!parser_.isSet(mods_)) return named;
+        QStringList known;
+        for (std::string_view mod : kInstallMods) known << fromUtf8(mod);
+        for (const QString& mod : parser_.value(mods_).split(u',')) {
+            const qsizetype row = known.indexOf(mod);
+            if (row < 0) {
+                named.problem = QStringLiteral("Unknown mod '%1'; the mods are %2.")
+                                    .arg(mod, known.join(QStringLiteral(", ")));
+                return named;
             }
-            typed = found.front().folder;
+            named.value[std::size_t(row)] = true;
         }
-        const fs::path gameDir = gameDirectoryPath(typed);
-        const std::optional<fs::path> prefix = playersWinePrefix();
-        const auto modFile = [&gameDir, &prefix](std::size_t row, std::string_view file) {
-            return modFileLocation(gameDir, kInstallMods[row], file, prefix);
-        };
-        bool any = false;
+        return named;
+    }
+
+    // The folder --game-dir names, else the first one the search finds; nothing when none is.
+    std::optional<std::string> gameFolder() const {
+        if (parser_.isSet(gameDir_)) return parser_.value(gameDir_).toStdString();
+        const std::vector<GameFolder> found = gameFoldersHere();
+        if (found.empty()) return std::nullopt;
+        return found.front().folder;
+    }
+
+    // Every mod of the table whose folder is there.
+    static TickedRows modsThere(const InstallTarget& target) {
+        TickedRows there{};
         for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
             std::error_code error;
-            if (!parser_.isSet(mods_))
-                ticked[row] = fs::is_directory(modFile(row, kConfigFileName).parent_path(), error);
-            any = any || ticked[row];
+            const fs::path folder = target.modFile(row, kConfigFileName).parent_path();
+            there[row] = fs::is_directory(folder, error);
         }
-        if (!any) return complain(fromUtf8(kInstallFailedMessage), kInstallFailed);
+        return there;
+    }
 
-        const InstallResult result = InstallConfig(gameDir, ticked, text, prefix);
+    // Names each mod written before a failure on standard output, then the failure, if any.
+    static int report(const InstallTarget& target, const TickedRows& ticked,
+                      const InstallResult& result) {
         QString written;
         for (std::size_t row = 0; row < kInstallMods.size(); ++row) {
             if (result.failure && result.failure->row == row) break;
             if (ticked[row])
                 written += QStringLiteral("wrote %1 and its exec line\n")
-                               .arg(shownPath(modFile(row, kConfigFileName)));
+                               .arg(shownPath(target.modFile(row, kConfigFileName)));
         }
         if (!written.isEmpty() && answer(written) != 0) return kWriteFailed;
         if (!result.failure) return 0;

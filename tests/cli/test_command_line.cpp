@@ -62,6 +62,8 @@ private slots:
             "kestro: --print-config, --find-game and --install go alone." + usage);
         row("mods without install", {"--print-config", "--mods", "valve"}, 2, {},
             "kestro: --game-dir and --mods go with --install." + usage);
+        row("unexpected argument", {"--print-config", "valve"}, 2, {},
+            "kestro: Unexpected argument 'valve'." + usage);
         row("full output", {"--print-config", "/dev/full"}, 1, {},
             "kestro: cannot write to standard output: No space left on device\n");
 #ifndef Q_OS_WIN  // Windows has no such home, and always a display
@@ -75,6 +77,8 @@ private slots:
             "wrote " + xdgHl + "/valve/kestro.cfg and its exec line\n",
             "kestro: One or more mods not found. Possibly wrong directory selected.\nkestro: " +
                 xdgHl + "/tfc/kestro.cfg: No such file or directory\n");
+        row("game without mods", {"--install", "--game-dir", "~"}, 1, {},
+            "kestro: One or more mods not found. Possibly wrong directory selected.\n");
         row("game to find", {"@empty", "--install"}, 2, {},
             "kestro: no Half-Life folder found; name one with --game-dir.\n");
         row("no display", {}, 1, {}, "kestro: cannot open its window without a display; "

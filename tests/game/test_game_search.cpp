@@ -154,16 +154,18 @@ TEST(GameSearch, PassesOverAPlaceThatDoesNotAnswer) {
 }
 #endif
 
-// Whole Windows paths are those from a drive's root and shares, "\\" and "/" alike. On Windows
-// a text that is not UTF-8 names no path; NTFS allows names that are not valid UTF-16 (a lone
-// surrogate), which have no text. Neither throws, so that the search passes them over.
+// Whole Windows paths are those from a drive's root (a letter, A to Z in either case) and
+// shares, "\\" and "/" alike. On Windows a text that is not UTF-8 names no path; NTFS allows
+// names that are not valid UTF-16 (a lone surrogate), which have no text. Neither throws, so
+// that the search passes them over.
 TEST(PathRules, WholeWindowsPathsAndTextsThatNameNothing) {
     for (const auto& [path, whole] :
-         {std::pair{"C:\\Steam", true}, {"d:/", true}, {"C:", false}, {"C:Steam", false},
-          {"\\Steam", false}, {"Steam", false}, {"/home/steam", false},
-          {"\\\\nas\\games\\lib", true}, {"//nas/games", true}, {"\\/nas\\games", true},
-          {"\\\\nas", false}, {"\\\\nas\\", false}, {"\\\\\\nas\\games", false},
-          {"\\\\nas\\\\games", false}})
+         {std::pair{"C:\\Steam", true}, {"A:/", true}, {"Z:/", true}, {"a:/", true}, {"z:/", true},
+          {"@:/", false}, {"[:/", false}, {"`:/", false}, {"{:/", false}, {"1:/", false},
+          {"C:", false}, {"C:Steam", false}, {"\\Steam", false}, {"Steam", false},
+          {"/home/steam", false}, {"\\\\nas\\games\\lib", true}, {"//nas/games", true},
+          {"\\/nas\\games", true}, {"\\\\nas", false}, {"\\\\nas\\", false},
+          {"\\\\\\nas\\games", false}, {"\\\\nas\\\\games", false}})
         EXPECT_EQ(isAbsoluteWindowsPath(path), whole) << path;
 #ifdef _WIN32
     EXPECT_FALSE(pathFromUtf8("D:\\Spiele\\\xE9"));

@@ -3,8 +3,11 @@
 // Windows) the registry as seed-registry.sh left it; then the search-path stand-in.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <ostream>
 
 #include "platform/fake_store.h"
 #include "sysinfo/key_value.h"
@@ -17,12 +20,24 @@ const std::string kPathKey(kSysInfoPathKey), kDirKey(kSysInfoDirKey), z(1, '\0')
 const std::string ya511 = [] { std::string s; while (s.size() < 1022) s += "Я"; return s; }();
 enum Odd { None, NoFile, NoStart, Throws };
 
-// "1" and the value read, "0" and the value after a failed lookup, "!" for a lookup error.
-static std::string lookup(SettingsStore& store, const std::string& key, const char* name,
-                          std::string value = {}) try {
-    return std::to_string(GetKeyValue(store, StoreRoot::LocalMachine, key, name, value)) + value;
+// What GetKeyValue answered and the value after it; `threw` for a lookup error.
+struct Answer {
+    bool found = false;
+    std::string value{};
+    bool threw = false;
+    bool operator==(const Answer&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Answer& a) {
+        return out << (a.threw ? "threw" : a.found ? "found " : "not found ") << a.value;
+    }
+};
+const Answer kThrew{.threw = true};
+
+static Answer lookup(SettingsStore& store, const std::string& key, const char* name,
+                     std::string value = {}) try {
+    const bool found = GetKeyValue(store, StoreRoot::LocalMachine, key, name, value);
+    return {found, value};
 } catch (const KeyValueError&) {
-    return "!";
+    return kThrew;
 }
 
 // stored: the PATH value (type 0: no key). read: the lookup into a value that held `before`;
@@ -32,35 +47,38 @@ static std::string lookup(SettingsStore& store, const std::string& key, const ch
 // says otherwise. registry: the seeded registry value that holds the same bytes.
 TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
     const std::string tools = "C:\\Tools", msinfo = tools + "\\MSINFO32.EXE", info = "C:\\info";
-    const struct { const char* what; test::StoredValue stored; std::string before, read, text,
-                   started; Odd odd = None; const char* registry = nullptr; } rows[] = {
+    const struct { const char* what; test::StoredValue stored; std::string before; Answer read;
+                   std::string text, started; Odd odd = None; const char* registry = nullptr; }
+        rows[] = {
         // The program PATH names is not tested for, nor passed over for the directory entry.
-        {"text with its zero", {1, info + z}, "", "1" + info, info, info, None, "Text"},
-        {"text with zeros after its end", {1, info + z + z + z}, "", "1" + info, info, info, None,
+        {"text with its zero", {1, info + z}, "", {true, info}, info, info, None, "Text"},
+        {"text with zeros after its end", {1, info + z + z + z}, "", {true, info}, info, info, None,
          "Zeros"},
         // The registry's value is %SystemDrive%\info: the store hands it over expanded.
-        {"expandable text", {2, info + z}, "kept", "1kept", info, "", None, "Expand"},
-        {"text filling the buffer, without a zero", {1, y1024}, "old", "1" + y1024, y1024, y1024},
+        {"expandable text", {2, info + z}, "kept", {true, "kept"}, info, "", None, "Expand"},
+        {"text filling the buffer, without a zero", {1, y1024}, "old", {true, y1024}, y1024, y1024},
         // 03 02 01 00: the top zero byte is cut; 01 02 03 read last to first give &h123.
-        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", "1291", "", "291", None, "Number"},
+        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", {true, "291"}, "", "291", None, "Number"},
         // 10 00 A1 (00 cut), last byte first and a digit per byte without leading zeros:
         // "A1010"; after "f": &hfA1010.
-        {"hex letters, after the value", {4, {"\x10\0\xA1\0", 4}}, "f", "116388112", "", "659472"},
-        {"largest 32-bit number", {4, std::string(4, '\xFF')}, "", "14294967295", "", "4294967295"},
-        {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", "!", "", ""},
-        {"unknown type", {3, "AB" + z}, "kept", "1kept", "", "", None, "Binary"},
-        {"missing key", {}, "old", "0", "", msinfo, None, "Text"},
+        {"hex letters, after the value", {4, {"\x10\0\xA1\0", 4}}, "f", {true, "16388112"}, "",
+         "659472"},
+        {"largest 32-bit number", {4, std::string(4, '\xFF')}, "", {true, "4294967295"}, "",
+         "4294967295"},
+        {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", kThrew, "", ""},
+        {"unknown type", {3, "AB" + z}, "kept", {true, "kept"}, "", "", None, "Binary"},
+        {"missing key", {}, "old", {false, ""}, "", msinfo, None, "Text"},
         // The game search reads a path's text into a larger buffer.
-        {"text over 1024 bytes", {1, y1024 + z}, "old", "0", y1024, msinfo, None, "Long"},
+        {"text over 1024 bytes", {1, y1024 + z}, "old", {false, ""}, y1024, msinfo, None, "Long"},
         // Texts are measured in UTF-8, whatever the store keeps: Я is two bytes.
-        {"UTF-8 text of 1024 bytes", {1, ya511 + "y" + z}, "", "1" + ya511 + "y", ya511 + "y",
+        {"UTF-8 text of 1024 bytes", {1, ya511 + "y" + z}, "", {true, ya511 + "y"}, ya511 + "y",
          ya511 + "y", None, "Fits"},
-        {"UTF-8 text over 1024 bytes", {1, ya511 + "Я" + z}, "old", "0", ya511 + "Я", msinfo, None,
-         "Over"},
-        {"text of size 0", {1, ""}, "old", "!", "", ""},
-        {"no MSINFO32.EXE", {}, "", "0", "", "", NoFile},
-        {"program that does not start", {1, info}, "", "1" + info, info, "", NoStart},
-        {"errors of the start", {1, info}, "", "1" + info, info, "", Throws},
+        {"UTF-8 text over 1024 bytes", {1, ya511 + "Я" + z}, "old", {false, ""}, ya511 + "Я",
+         msinfo, None, "Over"},
+        {"text of size 0", {1, ""}, "old", kThrew, "", ""},
+        {"no MSINFO32.EXE", {}, "", {false, ""}, "", "", NoFile},
+        {"program that does not start", {1, info}, "", {true, info}, info, "", NoStart},
+        {"errors of the start", {1, info}, "", {true, info}, info, "", Throws},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -93,24 +111,48 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
 }
 
 #ifndef _WIN32
+namespace fs = std::filesystem;
+
+// A fresh folder to work in; the current folder and PATH as they were, and the folder gone,
+// however the test ends.
+struct WorkingFolder {
+    const fs::path before = fs::current_path();
+    const std::optional<std::string> path = [] {
+        const char* value = std::getenv("PATH");
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    }();
+    const fs::path folder;
+    explicit WorkingFolder(fs::path where) : folder(std::move(where)) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        fs::current_path(folder);
+    }
+    ~WorkingFolder() {
+        fs::current_path(before);
+        path ? ::setenv("PATH", path->c_str(), 1) : ::unsetenv("PATH");
+        fs::remove_all(folder);
+    }
+};
+
 // The stand-in answers the PATH value of the system-information key (names compare without
 // regard to case, as in the registry) with the first listed program found as an executable file
-// on its search path, whose empty entries are not the current directory. All else is not found.
+// on its search path (the program's PATH), whose empty entries are not the current directory.
+// All else is not found.
 TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
-    namespace fs = std::filesystem;
-    const fs::path root = fs::path(::testing::TempDir()) / "kestro-path-store";
-    fs::create_directories(root / "a" / "b" / "hardinfo2");  // a folder, not a program
-    fs::current_path(root);
+    const WorkingFolder root(fs::path(::testing::TempDir()) / "kestro-path-store");
+    fs::create_directories("a/b/hardinfo2");  // a folder, not a program
     for (const auto& [file, mode] : {std::pair{"hardinfo2", 0755}, {"a/hardinfo", 0644},
                                      {"a/gnome-system-monitor", 0755}, {"a/b/kinfocenter", 0755}}) {
         std::ofstream(file) << "#!/bin/sh\n";
         fs::permissions(file, fs::perms(mode));
     }
-    PathProgramStore store("a::a/b", kSysInfoPrograms);
-    EXPECT_EQ(lookup(store, kPathKey, "Path"), "1a/b/kinfocenter");
-    EXPECT_EQ(lookup(store, kDirKey, "MSINFO") + lookup(store, kPathKey, "MSINFO"), "00");
+    ::setenv("PATH", "a::a/b", 1);
+    const std::unique_ptr<SettingsStore> store = makePlatformSettingsStore();
+    EXPECT_EQ(lookup(*store, kPathKey, "Path"), (Answer{true, "a/b/kinfocenter"}));
+    for (const std::string& key : {kDirKey, kPathKey})
+        EXPECT_EQ(lookup(*store, key, "MSINFO"), Answer{}) << key;
     StoreKey key = 0;  // the key is the machine's: this user's root has none
-    EXPECT_EQ(store.openKey(StoreRoot::CurrentUser, kPathKey, key), StoreAnswer::NotFound);
+    EXPECT_EQ(store->openKey(StoreRoot::CurrentUser, kPathKey, key), StoreAnswer::NotFound);
     // A program whose name and zero fill the 1024-byte buffer is read; one byte longer is not.
     std::string fills;
     while (fills.size() < 1000) fills += std::string(200, 'd') + "/";
@@ -121,9 +163,7 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
         fs::permissions(dir + "/hardinfo2", fs::perms(0755));
     }
     PathProgramStore filling(fills, kSysInfoPrograms), overflowing(fills + "e", kSysInfoPrograms);
-    EXPECT_EQ(lookup(filling, kPathKey, "Path"), "1" + fills + "/hardinfo2");
-    EXPECT_EQ(lookup(overflowing, kPathKey, "Path", "old"), "0");
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(root);
+    EXPECT_EQ(lookup(filling, kPathKey, "Path"), (Answer{true, fills + "/hardinfo2"}));
+    EXPECT_EQ(lookup(overflowing, kPathKey, "Path", "old"), Answer{});
 }
 #endif

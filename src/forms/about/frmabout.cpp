@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "config/product.h"
-#include "forms/common/qt_text.h"
+#include "qt/qt_text.h"
 #include "forms/common/messages.h"
 #include "forms/common/pictures.h"
 #include "forms/common/single_window.h"
@@ -70,11 +70,11 @@ frmAbout::frmAbout(QWidget* parent)
 frmAbout::frmAbout(SysInfoServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
     services_.showMessage = [this](std::string_view text) {
-        showMessage(toQString(text), {}, MessageIcon::None, this);
+        showMessage(fromUtf8(text), {}, MessageIcon::None, this);
     };
     pictures::load();
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(toQString(product::kAboutCaption));
+    setWindowTitle(fromUtf8(product::kAboutCaption));
     useFixedDialogBorder(this, twipsSize(5730, 3555));
     const Elements elements = buildElements(this, kElements);
     imgIcon_ = elements.get<QLabel>("imgIcon");

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 
 #include "config/product.h"
-#include "qt_text.h"
+#include "qt/qt_text.h"
 
 namespace kestro {
 
@@ -26,7 +26,7 @@ void showMessageBox(const Message& message, QWidget* parent) {
 void showMessage(const QString& text, const QString& title, MessageIcon icon, QWidget* parent) {
     const Message message{
         text,
-        title.isEmpty() ? toQString(product::kName) : title,
+        title.isEmpty() ? fromUtf8(product::kName) : title,
         icon};
     if (const MessageHandler& handler = handlerSlot()) {
         handler(message);

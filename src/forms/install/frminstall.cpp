@@ -17,12 +17,12 @@
 #include "install/install_config.h"
 #include "platform/system_path.h"
 #include "install_input.h"
+#include "qt/qt_text.h"
 
 namespace kestro {
 
 // "Installion" is the message's own spelling, kept as players know it.
 const char* const kInstalledMessage = "Installion Complete! Enjoy!";
-const char* const kModsNotFoundMessage = kInstallFailedMessage.data();
 const char* const kCannotInstallTitle = "Cannot Install";
 const char* const kNoConfigMessage =
     "The main window has been closed, so there is no config to install. Nothing was written.";
@@ -144,7 +144,7 @@ void frmInstall::cmdSave_Click() {
                       toLatin1Bytes(*text), playersWinePrefix());
     if (!result.succeeded()) {
         // One message for every failure; path and ticks stay for another try.
-        showMessage(QString::fromLatin1(kModsNotFoundMessage),
+        showMessage(fromUtf8(kInstallFailedMessage),
                     QString::fromLatin1(kCannotInstallTitle), MessageIcon::Exclamation, this);
         return;
     }

@@ -49,9 +49,8 @@ private:
     bool playerChoseFolder_ = false;
 };
 
-// The messages of "Install".
+// The messages of "Install" (a failure tells kInstallFailedMessage of install_config.h).
 extern const char* const kInstalledMessage;
-extern const char* const kModsNotFoundMessage;
 extern const char* const kCannotInstallTitle;
 extern const char* const kNoConfigMessage;
 

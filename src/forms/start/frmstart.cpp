@@ -13,7 +13,7 @@
 #include "config/generator.h"
 #include "config/product.h"
 #include "description_hover.h"
-#include "forms/common/qt_text.h"
+#include "qt/qt_text.h"
 #include "forms/common/window_style.h"
 #include "window_openers.h"
 
@@ -60,7 +60,7 @@ void showValue(QLineEdit* field, const std::string& value) {
 
 frmStart::frmStart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmStart"));
-    setWindowTitle(toQString(product::kTitle));
+    setWindowTitle(fromUtf8(product::kTitle));
     useFixedSingleBorder(this, twipsSize(kStartClientWidth, kStartClientHeight));
 
     const Elements elements = buildElements(this, startElements(), &StartElement::element);

@@ -55,23 +55,36 @@ private slots:
 
     // Chains, labels, clean forms and the longest root holding a folder; the roots of
     // Windows' drives and shares, which are the same strings everywhere.
-    void pathForms() {
+    void pathForms_data() {
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, QStringList made, QStringList expected) {
+            QTest::newRow(name) << made << expected;
+        };
         const QStringList roots{"/", "/home", "/home2"};
-        QCOMPARE((QStringList{folderRoot("z:/x"), folderRoot("//server/share/hl"),
-                              folderRoot("//server/share")} +
-                  folderChain("C:/Sierra/Half-Life")),
-                 (QStringList{"z:/", "//server/share/", "//server/share/", "C:/", "C:/Sierra",
-                              "C:/Sierra/Half-Life"}));
-        QCOMPARE((folderChain("/") + folderChain("/my games/Half Life") +
-                     QStringList{folderLabel("/"), folderLabel("/games/Half-Life"),
-                                 cleanFolder("/games/Half-Life/"), cleanFolder("/games//x/./y/.."),
-                                 cleanFolder("/.."), cleanFolder("/../../games"),
-                                 rootHolding("/home/player/hl", roots), rootHolding("/home", roots),
-                                 rootHolding("/homework", roots), rootHolding("/home2/x", roots),
-                                 rootHolding("/x", {"/home"})}),
-                 (QStringList{"/", "/", "/my games", "/my games/Half Life", "/", "Half-Life",
-                              "/games/Half-Life", "/games/x", "/", "/games", "/home", "/home", "/",
-                              "/home2", ""}));
+        row("root of a drive", {folderRoot("z:/x")}, {"z:/"});
+        row("root of a share's folder", {folderRoot("//server/share/hl")}, {"//server/share/"});
+        row("root of a share", {folderRoot("//server/share")}, {"//server/share/"});
+        row("chain on a drive", folderChain("C:/Sierra/Half-Life"),
+            {"C:/", "C:/Sierra", "C:/Sierra/Half-Life"});
+        row("chain of the root", folderChain("/"), {"/"});
+        row("chain with spaces", folderChain("/my games/Half Life"),
+            {"/", "/my games", "/my games/Half Life"});
+        row("label of the root", {folderLabel("/")}, {"/"});
+        row("label of a folder", {folderLabel("/games/Half-Life")}, {"Half-Life"});
+        row("clean: trailing separator", {cleanFolder("/games/Half-Life/")}, {"/games/Half-Life"});
+        row("clean: doubled, . and ..", {cleanFolder("/games//x/./y/..")}, {"/games/x"});
+        row("clean: .. of the root", {cleanFolder("/..")}, {"/"});
+        row("clean: .. before a name", {cleanFolder("/../../games")}, {"/games"});
+        row("root holding a folder below", {rootHolding("/home/player/hl", roots)}, {"/home"});
+        row("root holding itself", {rootHolding("/home", roots)}, {"/home"});
+        row("root not a prefix of a name", {rootHolding("/homework", roots)}, {"/"});
+        row("longer root", {rootHolding("/home2/x", roots)}, {"/home2"});
+        row("no root holding it", {rootHolding("/x", {"/home"})}, {""});
+    }
+    void pathForms() {
+        QFETCH(QStringList, made);
+        QTEST(made, "expected");
     }
 
     // Sub-folders sorted, hidden ones too; what can be browsed; the drives with "/" first, once.
@@ -96,12 +109,10 @@ private slots:
         open(driveRoots());
         QCOMPARE(drives()->itemText(0), QStringLiteral("/"));
         QCOMPARE(drives()->currentData().toString(), rootHolding(game_, driveRoots()));
-        // The chain from the root down, one entry a level, the current folder highlighted
-        // with its sub-folders below it (the reference picture shows the whole tree).
+        // The chain from the root down, one entry a level, the current folder highlighted (its
+        // sub-folders below it: the reference picture; their order: theFileSystem).
         QCOMPARE(list()->currentItem(), entry(game_));
         QCOMPARE(entry(game_)->parent()->data(0, Qt::UserRole).toString(), QFileInfo(game_).path());
-        QCOMPARE((QStringList{entry(game_)->child(0)->text(0), entry(game_)->child(1)->text(0)}),
-                 (QStringList{"tfc", "valve"}));
         clickOn(game_ + "/valve", false);  // neither opening the window nor selecting writes
         QVERIFY(written_.isEmpty());
         clickOn(game_ + "/valve");  // a sub-folder: full path, no trailing separator
