@@ -16,7 +16,10 @@
 
 using namespace kestro;
 
-const std::string kPathKey(kSysInfoPathKey), kDirKey(kSysInfoDirKey), z(1, '\0'), y1024(1024, 'y');
+// Where Windows records the system-information program and the folder that holds it.
+const std::string kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                  kDirKey = "SOFTWARE\\Microsoft\\Shared Tools Location", z(1, '\0'),
+                  y1024(1024, 'y');
 const std::string ya511 = [] { std::string s; while (s.size() < 1022) s += "Я"; return s; }();
 enum Odd { None, NoFile, NoStart, Throws };
 
@@ -106,7 +109,7 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         StartSysInfo({std::move(store), [&](const auto& p) { return ok(NoFile) && p == msinfo; },
                       [&](const auto& p) { return ok(NoStart) && (log = p, 1); },
                       [&](std::string_view text) { log += text; }});
-        EXPECT_EQ(log, row.started.empty() ? std::string(kSysInfoUnavailable) : row.started);
+        EXPECT_EQ(log, row.started.empty() ? "System Information Is Unavailable At This Time" : row.started);
     }
 }
 
