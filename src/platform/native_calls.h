@@ -50,6 +50,17 @@ struct Status {
 };
 std::optional<Status> status(int fd);
 
+// The owner, group and permission bits of a file, on systems that have them; nothing on
+// Windows, where a file's permissions are its ACL, which the system's own replace keeps.
+struct Attributes {
+    unsigned owner, group, permissions;
+};
+std::optional<Attributes> attributes(int fd);
+// Gives the file these owner, group and permission bits as far as this process has the right
+// to: a refusal of that right (or an owner this system cannot name) is no failure, and what is
+// refused stays as the system gave it. -1 for any other failure.
+int setAttributes(int fd, const Attributes& wanted);
+
 // The link `name` in `in`: its owner and where it leads, both read from the same link.
 // Nothing, with errno EINVAL, when `name` is no link. On Windows a symbolic link (which a
 // standard user may make in Developer Mode); its owner is kSystemsOwner when administrators

@@ -140,33 +140,35 @@ int removeIn(const FolderHandle& in, const std::filesystem::path& name) {
     return ::unlinkat(in.fd, name.c_str(), 0);
 }
 
-}  // namespace calls
-
-std::optional<File::Attributes> File::attributes() const {
+std::optional<Attributes> attributes(int fd) {
     struct stat st {};
-    if (!isOpen() || ::fstat(fd_, &st) != 0) return std::nullopt;
+    if (::fstat(fd, &st) != 0) return std::nullopt;
     return Attributes{st.st_uid, st.st_gid, unsigned(st.st_mode & 07777)};
 }
 
-std::error_code File::setAttributes(const Attributes& wanted) const {
-    const auto failure = [] { return std::error_code{errno, std::generic_category()}; };
-    const std::optional<Attributes> now = attributes();
-    if (!now) return std::make_error_code(std::errc::bad_file_descriptor);
+int setAttributes(int fd, const Attributes& wanted) {
+    const std::optional<Attributes> now = attributes(fd);
+    if (!now) {
+        errno = EBADF;
+        return -1;
+    }
     // Owner first: a change of owner may clear the set-user-ID and set-group-ID bits.
     if (now->owner != wanted.owner || now->group != wanted.group) {
-        int result = ::fchown(fd_, uid_t(wanted.owner), gid_t(wanted.group));
+        int result = ::fchown(fd, uid_t(wanted.owner), gid_t(wanted.group));
         // Without the right to give the file away, the group alone may still be ours to set.
         if (result < 0 && errno == EPERM && now->group != wanted.group)
-            result = ::fchown(fd_, uid_t(-1), gid_t(wanted.group));
+            result = ::fchown(fd, uid_t(-1), gid_t(wanted.group));
         // EINVAL: an owner that this system's user namespace cannot name (a container's).
-        if (result < 0 && errno != EPERM && errno != EINVAL) return failure();
+        if (result < 0 && errno != EPERM && errno != EINVAL) return -1;
     }
-    const std::optional<Attributes> owned = attributes();
+    const std::optional<Attributes> owned = attributes(fd);
     if (owned && owned->permissions != wanted.permissions &&
-        ::fchmod(fd_, mode_t(wanted.permissions)) < 0 && errno != EPERM)
-        return failure();
-    return {};
+        ::fchmod(fd, mode_t(wanted.permissions)) < 0 && errno != EPERM)
+        return -1;
+    return 0;
 }
+
+}  // namespace calls
 
 unsigned long processId() { return static_cast<unsigned long>(::getpid()); }
 

@@ -340,9 +340,9 @@ int removeIn(const FolderHandle& in, const std::filesystem::path& name) {
 }  // namespace calls
 
 // A file that may not be written is never opened for writing in the first place.
-std::optional<File::Attributes> File::attributes() const { return std::nullopt; }
+std::optional<calls::Attributes> calls::attributes(int) { return std::nullopt; }
 
-std::error_code File::setAttributes(const Attributes&) const { return {}; }
+int calls::setAttributes(int, const Attributes&) { return 0; }
 
 unsigned long processId() { return static_cast<unsigned long>(::_getpid()); }
 

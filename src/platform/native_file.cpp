@@ -191,4 +191,13 @@ std::error_code File::flush() {
     return calls::sync(fd_) == 0 ? std::error_code{} : lastError();
 }
 
+std::optional<File::Attributes> File::attributes() const {
+    return isOpen() ? calls::attributes(fd_) : std::nullopt;
+}
+
+std::error_code File::setAttributes(const Attributes& wanted) const {
+    if (!isOpen()) return std::make_error_code(std::errc::bad_file_descriptor);
+    return calls::setAttributes(fd_, wanted) == 0 ? std::error_code{} : lastError();
+}
+
 }  // namespace kestro::native

@@ -90,9 +90,7 @@ public:
 
     // The owner, group and permission bits, on systems that have them. Not on Windows: there a
     // file's permissions are its ACL, which the system's own replace keeps (Folder::rename).
-    struct Attributes {
-        unsigned owner, group, permissions;
-    };
+    using Attributes = calls::Attributes;
     std::optional<Attributes> attributes() const;
     // Gives the file these owner, group and permission bits. Owner and group are set as far
     // as this process has the right to (all of them as root; otherwise the group, when the
