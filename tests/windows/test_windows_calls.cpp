@@ -25,6 +25,7 @@
 
 #include "cli/command_line.h"
 #include "install/native_calls.h"
+#include "install/system_path.h"
 #include "sysinfo/settings_store.h"
 
 namespace kestro {
@@ -43,7 +44,7 @@ std::string readBytes(const fs::path& file) {
 std::vector<char> reparseData(ULONG tag, std::wstring_view substitute, std::wstring_view print,
                               std::size_t cut = 0, bool odd = false) {
     const auto bytes = [](std::wstring_view name) { return USHORT(name.size() * 2); };
-    const USHORT header[] = {bytes(substitute) + bytes(print), 0, 0, bytes(substitute),
+    const USHORT header[] = {USHORT(bytes(substitute) + bytes(print)), 0, 0, bytes(substitute),
                              bytes(substitute), USHORT(bytes(print) - odd)};
     std::vector<char> data(sizeof tag + sizeof header + sizeof(ULONG));
     std::memcpy(data.data(), &tag, sizeof tag);
@@ -80,14 +81,16 @@ TEST(WindowsLinks, ReadFromReparseDataAndFollowedAsTheOwnerAllows) {
         EXPECT_EQ(target.value_or(L"(none)").native(), c.target ? c.target : L"(none)");
         for (const bool system : {true, false}) {
             int asked = 0;
-            const std::optional<Link> found =
-                symbolicLink(c.data.data(), c.data.size(), [&] {
+            const auto owner = [&] {
                 ++asked;
                 return system;
-            });
+            };
+            const std::optional<Link> found = symbolicLink(c.data.data(), c.data.size(), owner);
             EXPECT_EQ(found.has_value(), c.target != nullptr);
             EXPECT_EQ(asked, c.target ? 1 : 0);
-            if (found) EXPECT_EQ(found->owner == kSystemsOwner, system);
+            if (found) {
+                EXPECT_EQ(found->owner == kSystemsOwner, system);
+            }
         }
     }
     for (const bool elevated : {true, false}) {
@@ -102,6 +105,30 @@ TEST(WindowsLinks, ReadFromReparseDataAndFollowedAsTheOwnerAllows) {
     EXPECT_FALSE(ownedBySystem(nullptr));
     EXPECT_TRUE(followsLinksOf(kSystemsOwner));
     EXPECT_EQ(followsLinksOf(kSystemsOwner + 1), !elevated);
+}
+
+// Text from files and the registry made into paths: UTF-8 only, or with U+FFFD for what is
+// not where asked; a share's folder made whole by the system's rule, "/" or "\\" alike.
+TEST(WindowsPaths, FromUtf8AndSharesMadeWhole) {
+    struct Case { const char* text; bool strict; const wchar_t* wide; };
+    for (const Case& c : {Case{"C:\\Gry \xC5\x81\xC3\xB3" "d\xC5\xBA", true, L"C:\\Gry \u0141\u00F3d\u017A"},
+                          {"a", true, L"a"}, {"", true, L""}, {"a\xE9", true, nullptr},
+                          {"a\xE9", false, L"a\uFFFD"}}) {
+        const std::optional<std::wstring> wide = wideFromUtf8(c.text, c.strict);
+        EXPECT_EQ(wide.value_or(L"(none)"), c.wide ? c.wide : L"(none)") << c.text;
+        if (c.strict) {
+            EXPECT_EQ(pathFromUtf8(c.text).value_or(L"(none)").native(), wide.value_or(L"(none)"));
+        }
+    }
+    // seed-registry.sh links the share \\nas\games to C:\kestro-nas.
+    const std::wstring mine = L"calls-" + std::to_wstring(std::random_device()());
+    ASSERT_TRUE(fs::create_directories(L"C:\\kestro-nas\\" + mine + L"\\sub"));
+    for (const auto& [folder, whole] :
+         {std::pair{L"\\\\nas\\games\\" + mine + L"\\.\\sub\\..\\", L"\\\\nas\\games\\" + mine},
+          {L"//nas/games/" + mine + L"/sub//", L"\\\\nas\\games\\" + mine + L"\\sub"},
+          {L"\\\\nas\\games\\" + mine + L"\\none", L"(none)"}})
+        EXPECT_EQ(resolvedFolder(folder).value_or(L"(none)").native(), whole) << folder;
+    fs::remove_all(L"C:\\kestro-nas\\" + mine);
 }
 
 class WindowsFiles : public ::testing::Test {
@@ -152,7 +179,9 @@ TEST_F(WindowsFiles, OpenReadAndReplaceAsAsked) {
         ASSERT_TRUE(now);
         EXPECT_EQ(std::tuple(now->regular, now->size, now->names),
                   std::tuple(true, (long long)c.after.size(), c.name[0] == 'f' ? 2ul : 1ul));
-        if (c.flags & ReadWrite) EXPECT_TRUE(readByteAt(fd, now->size - 1, byte) && byte == 'z');
+        if (c.flags & ReadWrite) {
+            EXPECT_TRUE(readByteAt(fd, now->size - 1, byte) && byte == 'z');
+        }
         EXPECT_EQ(close(fd), 0);
         EXPECT_EQ(readBytes(dir_ / c.name), c.after);
     }
@@ -204,6 +233,7 @@ TEST(WindowsRegistry, ValuesOfEveryTypeAndName) {
     set(L"Empty", REG_SZ, L"");
     set(L"Multi", REG_MULTI_SZ, {L"a\0b\0\0", 5});
     set(L"Plain", REG_EXPAND_SZ, {L"C:\\plain\0", 9});
+    set(L"Nothing", REG_EXPAND_SZ, {L"\0", 1});
     set(L"Half", REG_SZ, {L"\xD800", 1});
     set(L"Dword", REG_DWORD, {L"\x0203\x0001", 2});
     set(L"Qword", REG_QWORD, {L"\x0201\x0403\x0605\x0807", 4});
@@ -222,6 +252,7 @@ TEST(WindowsRegistry, ValuesOfEveryTypeAndName) {
         {"Empty", 64, 0, 1, "", 0},
         {"Multi", 64, 0, 7, {"a\0b\0\0", 5}, 5},
         {"Plain", 64, 0, 2, {"C:\\plain\0", 9}, 9},
+        {"Nothing", 64, 0, 2, {"\0", 1}, 1},
         {"Half", 64, 1113, 0, "", 0},
         {"Dword", 4, 0, 4, {"\x03\x02\x01\x00", 4}, 4},
         {"Qword", 4, 234, 11, "", 8},
@@ -229,12 +260,15 @@ TEST(WindowsRegistry, ValuesOfEveryTypeAndName) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
-        std::array<char, 64> buffer{};
+        std::array<char, 64> buffer;
+        buffer.fill('#');
         std::uint32_t type = 0, size = c.room;
         EXPECT_EQ(store->queryValue(open, c.value, type, buffer, size), c.answer);
         if (c.answer == 1113) continue;
         EXPECT_EQ(std::tuple(type, size), std::tuple(c.type, c.size));
-        if (c.answer == 0) EXPECT_EQ(std::string(buffer.data(), size), c.data);
+        if (c.answer == 0) {
+            EXPECT_EQ(std::string(buffer.data(), size), c.data);
+        }
     }
     store->closeKey(open);
     RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
