@@ -98,17 +98,33 @@ bool writeAll(std::FILE* stream, std::string_view bytes) {
            std::fflush(stream) == 0;
 }
 
+#ifdef _WIN32
+}  // namespace
+
+ConsoleCalls& consoleCalls() {
+    static ConsoleCalls calls{
+        [](void* handle, unsigned long* mode) { return GetConsoleMode(handle, mode) != 0; },
+        [](void* handle, const wchar_t* text, unsigned long length, unsigned long* written) {
+            return WriteConsoleW(handle, text, length, written, nullptr) != 0;
+        }};
+    return calls;
+}
+
+namespace {
+#endif
+
 // Writes UTF-8 text: into a Windows console as wide characters, so that every name shows as
 // typed; into a file or a pipe as the bytes themselves, the same on every system.
 bool writeText(std::FILE* stream, std::string_view utf8) {
 #ifdef _WIN32
     const HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    const ConsoleCalls& console = consoleCalls();
     DWORD mode = 0;
-    if (handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+    if (handle && handle != INVALID_HANDLE_VALUE && console.mode(handle, &mode)) {
         // The program's answers are a few kilobytes: one call takes them whole.
         const std::wstring text = fromUtf8(utf8).toStdWString();
         DWORD written = 0;
-        if (WriteConsoleW(handle, text.data(), DWORD(text.size()), &written, nullptr) &&
+        if (console.write(handle, text.data(), DWORD(text.size()), &written) &&
             written == text.size())
             return true;
         errno = EIO;

@@ -19,6 +19,14 @@ std::optional<int> answerOnTerminal(int argc, char* argv[]);
 // (kestro.exe) without waiting, so that the console is free at once and no console window is
 // left. Returns the exit status: 0, or 1 with a message when it could not start.
 int startWindowProgram(int argc, char* argv[]);
+
+// The console calls that the answers go through where a stream is a console (GetConsoleMode,
+// WriteConsoleW); tests answer for a console through here.
+struct ConsoleCalls {
+    bool (*mode)(void* handle, unsigned long* mode);
+    bool (*write)(void* handle, const wchar_t* text, unsigned long length, unsigned long* written);
+};
+ConsoleCalls& consoleCalls();
 #endif
 
 }  // namespace kestro::cli

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace kestro::native::calls {
@@ -106,6 +107,16 @@ std::optional<std::filesystem::path> longForm(const std::filesystem::path& path)
 // Where the symbolic link whose reparse data (FSCTL_GET_REPARSE_POINT) is `data` leads:
 // nothing for any other kind of reparse point, which the system follows on its own.
 std::optional<std::filesystem::path> symbolicLinkTarget(const void* data, std::size_t size);
+// The link that reparse data describes: its target, and kSystemsOwner as its owner when
+// `ownedBySystem` (asked only of a symbolic link) says so.
+std::optional<Link> symbolicLink(const void* data, std::size_t size,
+                                 const std::function<bool()>& ownedBySystem);
+// Whether the object open as `handle` is owned by the administrators or the system.
+bool ownedBySystem(void* handle);
+// Whether `process` runs elevated; one whose token does not say counts as elevated.
+bool runsElevated(void* process);
+// followsLinksOf for a process that runs elevated or not.
+bool followsLink(unsigned owner, bool elevated);
 #endif
 
 }  // namespace kestro::native::calls

@@ -88,9 +88,11 @@ struct SymbolicLinkData {
     // the names follow, in UTF-16, at these offsets counted from here
 };
 
+}  // namespace
+
 // Owned by the administrators, the system or the installer service, which an elevated
 // process trusts as root trusts root.
-bool ownedBySystem(HANDLE file) {
+bool ownedBySystem(void* file) {
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (::GetSecurityInfo(file, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
@@ -102,9 +104,9 @@ bool ownedBySystem(HANDLE file) {
     return system;
 }
 
-bool runsElevated() {
+bool runsElevated(void* process) {
     HANDLE token = nullptr;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return true;
+    if (!::OpenProcessToken(process, TOKEN_QUERY, &token)) return true;
     TOKEN_ELEVATION elevation{};
     DWORD size = 0;
     const bool known =
@@ -112,6 +114,8 @@ bool runsElevated() {
     ::CloseHandle(token);
     return !known || elevation.TokenIsElevated;  // unknown: trust as little as root does
 }
+
+namespace {
 
 unsigned long systemReplace(const wchar_t* target, const wchar_t* staged, const wchar_t* backup) {
     // REPLACEFILE_IGNORE_MERGE_ERRORS: without it the replace also needs WRITE_DAC on the new
@@ -209,6 +213,13 @@ std::optional<std::filesystem::path> symbolicLinkTarget(const void* data, std::s
     return target;
 }
 
+std::optional<Link> symbolicLink(const void* data, std::size_t size,
+                                 const std::function<bool()>& ownedBySystem) {
+    std::optional<std::filesystem::path> target = symbolicLinkTarget(data, size);
+    if (!target) return std::nullopt;
+    return Link{ownedBySystem() ? kSystemsOwner : kSystemsOwner + 1, std::move(*target)};
+}
+
 bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsigned,
                 FolderHandle& folder) {
     if (holdsZero(name)) return failed(ENOENT);
@@ -288,18 +299,16 @@ std::optional<Link> readLink(const FolderHandle& in, const std::filesystem::path
     const bool read = ::DeviceIoControl(link, FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
                                         DWORD(data.size()), &size, nullptr);
     const DWORD error = read ? ERROR_NOT_A_REPARSE_POINT : ::GetLastError();
-    std::optional<std::filesystem::path> target;
-    if (read) target = symbolicLinkTarget(data.data(), size);
-    const unsigned owner = target && ownedBySystem(link) ? kSystemsOwner : kSystemsOwner + 1;
+    std::optional<Link> found;
+    if (read) found = symbolicLink(data.data(), size, [link] { return ownedBySystem(link); });
     ::CloseHandle(link);
-    if (!target) {
-        errno = errnoOf(error);
-        return std::nullopt;
-    }
-    return Link{owner, std::move(*target)};
+    if (!found) errno = errnoOf(error);
+    return found;
 }
 
-bool followsLinksOf(unsigned owner) { return owner == kSystemsOwner || !runsElevated(); }
+bool followsLink(unsigned owner, bool elevated) { return owner == kSystemsOwner || !elevated; }
+
+bool followsLinksOf(unsigned owner) { return followsLink(owner, runsElevated(::GetCurrentProcess())); }
 
 int renameIn(const FolderHandle& in, const std::filesystem::path& from,
              const std::filesystem::path& to) {
