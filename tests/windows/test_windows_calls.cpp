@@ -17,9 +17,9 @@
 #include <random>
 
 #include "cli/command_line.h"
-#include "install/native_calls.h"
-#include "install/system_path.h"
-#include "sysinfo/settings_store.h"
+#include "platform/native_calls.h"
+#include "platform/system_path.h"
+#include "platform/settings_store.h"
 
 namespace kestro {
 namespace {
@@ -186,7 +186,7 @@ TEST_F(WindowsFiles, OpenReadAndReplaceAsAsked) {
 
 // The registry's values as the store hands them over: text as UTF-8 with the zeros it holds,
 // the default value under the empty name, numbers and other data as their bytes, and names
-// and texts that are not UTF-8 or UTF-16 refused (1113, no Unicode translation).
+// and texts that are not UTF-8 or UTF-16 not found.
 TEST(WindowsRegistry, ValuesOfEveryTypeAndName) {
     const std::wstring key = L"Software\\KestroStoreTest" + std::to_wstring(std::random_device()());
     HKEY opened = nullptr;
@@ -195,39 +195,45 @@ TEST(WindowsRegistry, ValuesOfEveryTypeAndName) {
     const std::unique_ptr<SettingsStore> store = makePlatformSettingsStore();
     StoreKey open = 0;
     const std::string name(key.begin(), key.end());
-    EXPECT_EQ(store->openKey(kCurrentUser, name + "\\\xFF", 0, kKeyAccess, open), 1113);
-    ASSERT_EQ(store->openKey(kCurrentUser, name, 0, kKeyAccess, open), kStoreOk);
+    EXPECT_EQ(store->openKey(StoreRoot::CurrentUser, name + "\\\xFF", open), StoreAnswer::NotFound);
+    ASSERT_EQ(store->openKey(StoreRoot::CurrentUser, name, open), StoreAnswer::Ok);
+    constexpr StoreAnswer Ok = StoreAnswer::Ok, NotFound = StoreAnswer::NotFound,
+                          More = StoreAnswer::MoreData;
+    constexpr ValueType Text = ValueType::Text, Expand = ValueType::ExpandText,
+                        Number = ValueType::Number, Other = ValueType::Other;
     struct Case {
         const char* value;
-        DWORD type;
+        DWORD stored_type;
         std::wstring_view stored;
         std::uint32_t room;
-        std::int32_t answer;
+        StoreAnswer answer;
+        ValueType type;
         std::string data;
         std::uint32_t size;
     };
     for (const Case& c :
-         {Case{"", REG_SZ, {L"C:\\x\0", 5}, 64, 0, {"C:\\x\0", 5}, 5},
-          {"1", REG_SZ, {L"x\0", 2}, 64, 0, {"x\0", 2}, 2},
-          {"Empty", REG_SZ, L"", 64, 0, "", 0},
-          {"Multi", REG_MULTI_SZ, {L"a\0b\0\0", 5}, 64, 0, {"a\0b\0\0", 5}, 5},
-          {"Plain", REG_EXPAND_SZ, {L"C:\\plain\0", 9}, 64, 0, {"C:\\plain\0", 9}, 9},
-          {"Nothing", REG_EXPAND_SZ, {L"\0", 1}, 64, 0, {"\0", 1}, 1},
-          {"Half", REG_SZ, {L"\xD800", 1}, 64, 1113, "", 0},
-          {"Dword", REG_DWORD, {L"\x0203\x0001", 2}, 4, 0, {"\x03\x02\x01\x00", 4}, 4},
-          {"Qword", REG_QWORD, {L"\x0201\x0403\x0605\x0807", 4}, 4, 234, "", 8},
-          {"\xFF", REG_SZ, L"", 64, 1113, "", 0}}) {
+         {Case{"", REG_SZ, {L"C:\\x\0", 5}, 64, Ok, Text, {"C:\\x\0", 5}, 5},
+          {"1", REG_SZ, {L"x\0", 2}, 64, Ok, Text, {"x\0", 2}, 2},
+          {"Empty", REG_SZ, L"", 64, Ok, Text, "", 0},
+          {"Multi", REG_MULTI_SZ, {L"a\0b\0\0", 5}, 64, Ok, Other, {"a\0b\0\0", 5}, 5},
+          {"Plain", REG_EXPAND_SZ, {L"C:\\plain\0", 9}, 64, Ok, Expand, {"C:\\plain\0", 9}, 9},
+          {"Nothing", REG_EXPAND_SZ, {L"\0", 1}, 64, Ok, Expand, {"\0", 1}, 1},
+          {"Half", REG_SZ, {L"\xD800", 1}, 64, NotFound, Text, "", 0},
+          {"Dword", REG_DWORD, {L"\x0203\x0001", 2}, 4, Ok, Number, {"\x03\x02\x01\x00", 4}, 4},
+          {"Qword", REG_QWORD, {L"\x0201\x0403\x0605\x0807", 4}, 4, More, Other, "", 8},
+          {"\xFF", REG_SZ, L"", 64, NotFound, Text, "", 0}}) {
         const std::wstring wide(c.value, c.value + std::strlen(c.value));
-        RegSetValueExW(opened, wide.c_str(), 0, c.type,
+        RegSetValueExW(opened, wide.c_str(), 0, c.stored_type,
                        reinterpret_cast<const BYTE*>(c.stored.data()), DWORD(c.stored.size() * 2));
         char buffer[64];
         std::memset(buffer, '#', sizeof buffer);
-        std::uint32_t type = 0, size = c.room;
-        const std::int32_t answer = store->queryValue(open, c.value, type, buffer, size);
-        if (answer != 1113) {
+        ValueType type = ValueType::Other;
+        std::uint32_t size = c.room;
+        const StoreAnswer answer = store->queryValue(open, c.value, type, buffer, size);
+        if (answer != NotFound) {
             EXPECT_EQ(std::tuple(type, size), std::tuple(c.type, c.size)) << c.value;
         }
-        EXPECT_EQ(std::pair(answer, answer ? "" : std::string(buffer, size)),
+        EXPECT_EQ(std::pair(answer, answer != Ok ? "" : std::string(buffer, size)),
                   std::pair(c.answer, c.data))
             << c.value;
     }
