@@ -3,12 +3,26 @@
 // descriptors and opened folders; one source file per system implements them. Failures set
 // errno.
 
+#include <cerrno>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
 namespace kestro::native::calls {
+
+// For both backends: whether `name` holds a zero character, so that the system would read it
+// only up to the zero, as another name.
+inline bool holdsZero(const std::filesystem::path& name) {
+    return name.native().find(std::filesystem::path::value_type{}) !=
+           std::filesystem::path::string_type::npos;
+}
+
+// For both backends: sets errno for a call that failed, and answers false.
+inline bool failed(int error) {
+    errno = error;
+    return false;
+}
 
 enum OpenFlag : unsigned {
     Write = 1u << 0,

@@ -16,17 +16,7 @@ namespace calls {
 
 namespace {
 
-bool holdsZero(const std::filesystem::path& name) {
-    return name.native().find('\0') != std::string::npos;
-}
-
 int at(const FolderHandle* in) { return in ? in->fd : AT_FDCWD; }
-
-// Sets errno for a folder that could not be opened.
-bool failed(int error) {
-    errno = error;
-    return false;
-}
 
 }  // namespace
 

@@ -23,10 +23,6 @@ namespace calls {
 
 namespace {
 
-bool holdsZero(const std::filesystem::path& name) {
-    return name.native().find(L'\0') != std::wstring::npos;
-}
-
 // errno for what Windows said, the one place where the installer reads Windows' errors: a
 // refusal reads as a POSIX system's refusal would, so that the writer falls back alike.
 int errnoOf(DWORD error) {
@@ -63,12 +59,6 @@ int errnoOf(DWORD error) {
     default:
         return EIO;
     }
-}
-
-// Sets errno for a call that failed.
-bool failed(int error) {
-    errno = error;
-    return false;
 }
 
 // The paths the native calls take: in the long form, so that no path is cut at 260
