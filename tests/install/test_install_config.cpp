@@ -106,41 +106,53 @@ TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
               fs::path(u8"D:\\Spiele\\H\u00F6hle\\ ").native());
 }
 
-// Each ticked row installs into its own mod directory, and nothing when none is ticked.
-// kestro.cfg gets the text byte for byte and CR LF in place of what it held; autoexec.cfg is
-// created or keeps its lines, its last line ended first, and gets one exec line per install.
-// A kestro.cfg with a second name (a hard link) is written under both.
+// Every mod gets kestro.cfg, the text byte for byte and CR LF, in place of what it held, and
+// autoexec.cfg, created or keeping its lines, its last line ended first, and one exec line more;
+// nothing changes when no row is ticked. A kestro.cfg with a second name (a hard link) is
+// written under both.
 TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
-    for (std::string_view name : kMods) mod(name);
-    writeBytes(game_ / "dmc/kestro.cfg", "a much longer old config that must vanish\r\n");
-    writeBytes(game_ / "valve/kestro.cfg", "a much longer old config that must vanish\r\n");
-    fs::create_hard_link(game_ / "valve/kestro.cfg", game_ / "valve.cfg");
     constexpr TickedRows all{true, true, true, true, true, true, true, true};
-    // autoexec.cfg before the install, nullptr: as the row before left it
-    struct Case { TickedRows ticked; std::string text; const char* autoexecBefore;
-                  std::string config, autoexec; };
+    // autoexec.cfg in every mod before (nullptr: none), and every file after (nullptr: unchanged)
+    struct Case { TickedRows ticked; std::string text; const char *autoexecBefore, *config, *autoexec; };
     const Case cases[] = {
         {all, "", nullptr, "\r\n", "exec kestro.cfg\r\n"},
         {all, "name \xE9t\xE9?\r\n", "", "name \xE9t\xE9?\r\n\r\n", "exec kestro.cfg\r\n"},
         {all, "a\nb", "bind w +forward", "a\nb\r\n", "bind w +forward\r\nexec kestro.cfg\r\n"},
         {all, "x", "bind\r\n", "x\r\n", "bind\r\nexec kestro.cfg\r\n"},
-        {all, "x", nullptr, "x\r\n", "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
-        {TickedRows{}, "y", nullptr, "x\r\n", "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
+        {all, "x", "bind\r\nexec kestro.cfg\r\n", "x\r\n",
+         "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
+        {TickedRows{}, "y", "bind\r\n", nullptr, nullptr},
     };
-    for (const Case& c : cases) {
-        if (c.autoexecBefore) writeBytes(game_ / "dmc/autoexec.cfg", c.autoexecBefore);
-        ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text, std::nullopt).succeeded());
-        EXPECT_EQ(tree(game_ / "dmc"), (Tree{{"autoexec.cfg", c.autoexec}, {"kestro.cfg", c.config}}));
-    }
-    EXPECT_EQ(tree(game_).size(), 8 * 3u + 1);
-    EXPECT_EQ(readBytes(game_ / "valve.cfg"), "x\r\n");
 #ifndef _WIN32
-    // New files are made as any file the user makes: readable and writable as the umask allows.
     const mode_t mask = ::umask(022);
     ::umask(mask);
-    for (const char* file : {"tfc/kestro.cfg", "tfc/autoexec.cfg"})
-        EXPECT_EQ(unsigned(fs::status(game_ / file).permissions()), 0666u & ~unsigned(mask)) << file;
 #endif
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        fs::remove_all(game_);
+        for (std::string_view name : kMods) mod(name);
+        for (std::string_view name : kMods)
+            if (c.autoexecBefore) writeBytes(game_ / name / "autoexec.cfg", c.autoexecBefore);
+        for (const char* file : {"dmc/kestro.cfg", "valve/kestro.cfg"})
+            writeBytes(game_ / file, "a much longer old config that must vanish\r\n");
+        fs::create_hard_link(game_ / "valve/kestro.cfg", game_ / "valve.cfg");
+        Tree after = tree(game_);
+        if (c.config) {
+            for (std::string_view name : kMods) {
+                after[std::string(name) + "/kestro.cfg"] = c.config;
+                after[std::string(name) + "/autoexec.cfg"] = c.autoexec;
+            }
+            after["valve.cfg"] = c.config;
+        }
+        ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text, std::nullopt).succeeded());
+        EXPECT_EQ(tree(game_), after);
+#ifndef _WIN32
+        if (!c.autoexecBefore) {  // new files are made as any file the user makes, by the umask
+            for (const char* file : {"tfc/kestro.cfg", "tfc/autoexec.cfg"})
+                EXPECT_EQ(unsigned(fs::status(game_ / file).permissions()), 0666u & ~unsigned(mask)) << file;
+        }
+#endif
+    }
 }
 
 // A failure names its row, step and place (and the system's reason) and ends the install,
