@@ -158,46 +158,52 @@ TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
 // A failure names its row, step and place (and the system's reason) and ends the install,
 // leaving what was written before it and every other file as it was: no temporary file.
 TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
-    for (const char* name : {"action", "tfc"}) mod(name);
-    writeBytes(game_ / "file", "just a file");
-    fs::create_directories(mod("dmc") / "kestro.cfg");
 #ifndef _WIN32
-    writeBytes(mod("valve") / "kestro.cfg", "c\r\n");
     const fs::path full = fullDevice();
-    fs::create_symlink(full, game_ / "valve/autoexec.cfg");
-    fs::create_symlink(full, mod("dod") / "kestro.cfg");
 #endif
-    Tree expected = tree(game_);
     using enum InstallStep;
     using enum std::errc;
+    // what the install wrote before the failure
     struct Case { fs::path gameDir; TickedRows ticked; const char* mod; InstallStep step;
-                  std::errc error; };
+                  std::errc error; Tree written; };
     const Case cases[] = {
         {game_, ticks({"tfc", "frontline", "action"}), "frontline", WriteConfig,
-         no_such_file_or_directory},
-        {game_ / "file", ticks({"tfc"}), "tfc", WriteConfig, not_a_directory},
-        {game_, ticks({"dmc"}), "dmc", WriteConfig, is_a_directory},
+         no_such_file_or_directory,
+         {{"action/kestro.cfg", "c\r\n"}, {"action/autoexec.cfg", "exec kestro.cfg\r\n"}}},
+        {game_ / "file", ticks({"tfc"}), "tfc", WriteConfig, not_a_directory, {}},
+        {game_, ticks({"dmc"}), "dmc", WriteConfig, is_a_directory, {}},
         // The system would read this path only up to the zero: the game folder itself.
         {game_.string() + '\0' + "elsewhere", ticks({"tfc"}), "tfc", WriteConfig,
-         no_such_file_or_directory},
+         no_such_file_or_directory, {}},
 #ifndef _WIN32
-        {game_, ticks({"valve"}), "valve", AppendExec, no_space_on_device},
-        {game_, ticks({"dod"}), "dod", WriteConfig, no_space_on_device},
+        {game_, ticks({"valve"}), "valve", AppendExec, no_space_on_device, {{"valve/kestro.cfg", "c\r\n"}}},
+        {game_, ticks({"dod"}), "dod", WriteConfig, no_space_on_device, {}},
 #endif
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.mod);
+        fs::remove_all(game_);
+        for (const char* name : {"action", "tfc"}) mod(name);
+        writeBytes(game_ / "file", "just a file");
+        fs::create_directories(mod("dmc") / "kestro.cfg");
+#ifndef _WIN32
+        writeBytes(mod("valve") / "kestro.cfg", "old\r\n");
+        fs::create_symlink(full, game_ / "valve/autoexec.cfg");
+        fs::create_symlink(full, mod("dod") / "kestro.cfg");
+#endif
+        Tree expected = tree(game_);
         const InstallResult result = InstallConfig(c.gameDir, c.ticked, "c", std::nullopt);
-        ASSERT_FALSE(result.succeeded()) << c.mod;
+        ASSERT_FALSE(result.succeeded());
         EXPECT_EQ(kMods[result.failure->row], c.mod);
-        EXPECT_EQ(result.failure->step, c.step) << c.mod;
+        EXPECT_EQ(result.failure->step, c.step);
         EXPECT_EQ(result.failure->path,
                   modFilePath(c.gameDir, c.mod, c.step == WriteConfig ? "kestro.cfg" : "autoexec.cfg"));
 #ifndef _WIN32
-        EXPECT_EQ(result.failure->error, c.error) << c.mod;
+        EXPECT_EQ(result.failure->error, c.error);
 #endif
+        for (const auto& [file, bytes] : c.written) expected[file] = bytes;
+        EXPECT_EQ(tree(game_), expected);
     }
-    expected.insert({{"action/kestro.cfg", "c\r\n"}, {"action/autoexec.cfg", "exec kestro.cfg\r\n"}});
-    EXPECT_EQ(tree(game_), expected);
 }
 
 #ifndef _WIN32
