@@ -2,7 +2,6 @@
 // order, what a failure leaves behind, and game directories typed as Windows drive paths.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -82,10 +81,7 @@ protected:
         return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? node : "/dev/full";
     }
 #endif
-    fs::path mod(std::string_view name) {
-        fs::create_directories(game_ / name);
-        return game_ / name;
-    }
+    fs::path mod(std::string_view name) { return fs::create_directories(game_ / name), game_ / name; }
     const fs::path game_ =
         fs::temp_directory_path() / ("kestro-install-" + std::to_string(std::random_device()()));
 };
@@ -116,38 +112,31 @@ TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
     struct Case { TickedRows ticked; std::string text; const char *autoexecBefore, *config, *autoexec; };
     const Case cases[] = {
         {all, "", nullptr, "\r\n", "exec kestro.cfg\r\n"},
-        {all, "name \xE9t\xE9?\r\n", "", "name \xE9t\xE9?\r\n\r\n", "exec kestro.cfg\r\n"},
         {all, "a\nb", "bind w +forward", "a\nb\r\n", "bind w +forward\r\nexec kestro.cfg\r\n"},
-        {all, "x", "bind\r\n", "x\r\n", "bind\r\nexec kestro.cfg\r\n"},
         {all, "x", "bind\r\nexec kestro.cfg\r\n", "x\r\n",
          "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
         {TickedRows{}, "y", "bind\r\n", nullptr, nullptr},
     };
-#ifndef _WIN32
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-#endif
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         fs::remove_all(game_);
-        for (std::string_view name : kMods) mod(name);
         for (std::string_view name : kMods)
-            if (c.autoexecBefore) writeBytes(game_ / name / "autoexec.cfg", c.autoexecBefore);
+            if (const fs::path dir = mod(name); c.autoexecBefore) writeBytes(dir / "autoexec.cfg", c.autoexecBefore);
         for (const char* file : {"dmc/kestro.cfg", "valve/kestro.cfg"})
             writeBytes(game_ / file, "a much longer old config that must vanish\r\n");
         fs::create_hard_link(game_ / "valve/kestro.cfg", game_ / "valve.cfg");
         Tree after = tree(game_);
-        if (c.config) {
-            for (std::string_view name : kMods) {
-                after[std::string(name) + "/kestro.cfg"] = c.config;
-                after[std::string(name) + "/autoexec.cfg"] = c.autoexec;
-            }
-            after["valve.cfg"] = c.config;
+        for (std::string_view name : kMods) {
+            if (!c.config) break;  // nothing written
+            after[std::string(name) + "/kestro.cfg"] = after["valve.cfg"] = c.config;
+            after[std::string(name) + "/autoexec.cfg"] = c.autoexec;
         }
         ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text, std::nullopt).succeeded());
         EXPECT_EQ(tree(game_), after);
 #ifndef _WIN32
         if (!c.autoexecBefore) {  // new files are made as any file the user makes, by the umask
+            const mode_t mask = ::umask(022);
+            ::umask(mask);
             for (const char* file : {"tfc/kestro.cfg", "tfc/autoexec.cfg"})
                 EXPECT_EQ(unsigned(fs::status(game_ / file).permissions()), 0666u & ~unsigned(mask)) << file;
         }
@@ -167,14 +156,12 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
     struct Case { fs::path gameDir; TickedRows ticked; const char* mod; InstallStep step;
                   std::errc error; Tree written; };
     const Case cases[] = {
-        {game_, ticks({"tfc", "frontline", "action"}), "frontline", WriteConfig,
-         no_such_file_or_directory,
+        {game_, ticks({"tfc", "frontline", "action"}), "frontline", WriteConfig, no_such_file_or_directory,
          {{"action/kestro.cfg", "c\r\n"}, {"action/autoexec.cfg", "exec kestro.cfg\r\n"}}},
         {game_ / "file", ticks({"tfc"}), "tfc", WriteConfig, not_a_directory, {}},
         {game_, ticks({"dmc"}), "dmc", WriteConfig, is_a_directory, {}},
         // The system would read this path only up to the zero: the game folder itself.
-        {game_.string() + '\0' + "elsewhere", ticks({"tfc"}), "tfc", WriteConfig,
-         no_such_file_or_directory, {}},
+        {game_.string() + '\0' + "elsewhere", ticks({"tfc"}), "tfc", WriteConfig, no_such_file_or_directory, {}},
 #ifndef _WIN32
         {game_, ticks({"valve"}), "valve", AppendExec, no_space_on_device, {{"valve/kestro.cfg", "c\r\n"}}},
         {game_, ticks({"dod"}), "dod", WriteConfig, no_space_on_device, {}},
@@ -194,10 +181,9 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
         Tree expected = tree(game_);
         const InstallResult result = InstallConfig(c.gameDir, c.ticked, "c", std::nullopt);
         ASSERT_FALSE(result.succeeded());
-        EXPECT_EQ(kMods[result.failure->row], c.mod);
-        EXPECT_EQ(result.failure->step, c.step);
-        EXPECT_EQ(result.failure->path,
-                  modFilePath(c.gameDir, c.mod, c.step == WriteConfig ? "kestro.cfg" : "autoexec.cfg"));
+        EXPECT_EQ(std::tuple(kMods[result.failure->row], result.failure->step, result.failure->path),
+                  std::tuple(std::string_view(c.mod), c.step, modFilePath(c.gameDir, c.mod,
+                             c.step == WriteConfig ? "kestro.cfg" : "autoexec.cfg")));
 #ifndef _WIN32
         EXPECT_EQ(result.failure->error, c.error);
 #endif
@@ -344,9 +330,8 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
         const InstallResult result =
             InstallConfig(c.gameDir, ticks({"cstrike", "firearms"}), "c", winePrefix(places));
         EXPECT_EQ(result.failure ? result.failure->path : fs::path(), c.failsAt);
-        EXPECT_EQ(tree(hl), (Tree{{"CStrike/", ""}, {"cstrike/", ""},
-                                  {"cstrike/AutoExec.cfg", c.wrote ? "exec kestro.cfg\r\n" : ""},
-                                  {"cstrike/KESTRO.CFG", c.wrote ? "c\r\n" : ""}}));
+        EXPECT_EQ(tree(hl), (Tree{{"CStrike/", ""}, {"cstrike/", ""}, {"cstrike/KESTRO.CFG", c.wrote ? "c\r\n" : ""},
+                                  {"cstrike/AutoExec.cfg", c.wrote ? "exec kestro.cfg\r\n" : ""}}));
     }
 }
 #else
