@@ -2,7 +2,6 @@
 // order, what a failure leaves behind, and game directories typed as Windows drive paths.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -82,10 +81,7 @@ protected:
         return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? node : "/dev/full";
     }
 #endif
-    fs::path mod(std::string_view name) {
-        fs::create_directories(game_ / name);
-        return game_ / name;
-    }
+    fs::path mod(std::string_view name) { return fs::create_directories(game_ / name), game_ / name; }
     const fs::path game_ =
         fs::temp_directory_path() / ("kestro-install-" + std::to_string(std::random_device()()));
 };
@@ -106,86 +102,94 @@ TEST(GameDirectory, IsKeptAsTypedAndJoinedLookingOnlyAtItsLastCharacter) {
               fs::path(u8"D:\\Spiele\\H\u00F6hle\\ ").native());
 }
 
-// Each ticked row installs into its own mod directory, and nothing when none is ticked.
-// kestro.cfg gets the text byte for byte and CR LF in place of what it held; autoexec.cfg is
-// created or keeps its lines, its last line ended first, and gets one exec line per install.
-// A kestro.cfg with a second name (a hard link) is written under both.
+// Every mod gets kestro.cfg, the text byte for byte and CR LF, in place of what it held, and
+// autoexec.cfg, created or keeping its lines, its last line ended first, and one exec line more;
+// nothing changes when no row is ticked. A kestro.cfg with a second name (a hard link) is
+// written under both.
 TEST_F(InstallTest, WritesTheConfigAndAppendsTheExecLine) {
-    for (std::string_view name : kMods) mod(name);
-    writeBytes(game_ / "dmc/kestro.cfg", "a much longer old config that must vanish\r\n");
-    writeBytes(game_ / "valve/kestro.cfg", "a much longer old config that must vanish\r\n");
-    fs::create_hard_link(game_ / "valve/kestro.cfg", game_ / "valve.cfg");
     constexpr TickedRows all{true, true, true, true, true, true, true, true};
-    // autoexec.cfg before the install, nullptr: as the row before left it
-    struct Case { TickedRows ticked; std::string text; const char* autoexecBefore;
-                  std::string config, autoexec; };
+    // autoexec.cfg in every mod before (nullptr: none), and every file after (nullptr: unchanged)
+    struct Case { TickedRows ticked; std::string text; const char *autoexecBefore, *config, *autoexec; };
     const Case cases[] = {
         {all, "", nullptr, "\r\n", "exec kestro.cfg\r\n"},
-        {all, "name \xE9t\xE9?\r\n", "", "name \xE9t\xE9?\r\n\r\n", "exec kestro.cfg\r\n"},
         {all, "a\nb", "bind w +forward", "a\nb\r\n", "bind w +forward\r\nexec kestro.cfg\r\n"},
-        {all, "x", "bind\r\n", "x\r\n", "bind\r\nexec kestro.cfg\r\n"},
-        {all, "x", nullptr, "x\r\n", "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
-        {TickedRows{}, "y", nullptr, "x\r\n", "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
+        {all, "x", "bind\r\nexec kestro.cfg\r\n", "x\r\n",
+         "bind\r\nexec kestro.cfg\r\nexec kestro.cfg\r\n"},
+        {TickedRows{}, "y", "bind\r\n", nullptr, nullptr},
     };
     for (const Case& c : cases) {
-        if (c.autoexecBefore) writeBytes(game_ / "dmc/autoexec.cfg", c.autoexecBefore);
+        SCOPED_TRACE(c.text);
+        fs::remove_all(game_);
+        for (std::string_view name : kMods)
+            if (const fs::path dir = mod(name); c.autoexecBefore) writeBytes(dir / "autoexec.cfg", c.autoexecBefore);
+        for (const char* file : {"dmc/kestro.cfg", "valve/kestro.cfg"})
+            writeBytes(game_ / file, "a much longer old config that must vanish\r\n");
+        fs::create_hard_link(game_ / "valve/kestro.cfg", game_ / "valve.cfg");
+        Tree after = tree(game_);
+        for (std::string_view name : kMods) {
+            if (!c.config) break;  // nothing written
+            after[std::string(name) + "/kestro.cfg"] = after["valve.cfg"] = c.config;
+            after[std::string(name) + "/autoexec.cfg"] = c.autoexec;
+        }
         ASSERT_TRUE(InstallConfig(game_, c.ticked, c.text, std::nullopt).succeeded());
-        EXPECT_EQ(tree(game_ / "dmc"), (Tree{{"autoexec.cfg", c.autoexec}, {"kestro.cfg", c.config}}));
-    }
-    EXPECT_EQ(tree(game_).size(), 8 * 3u + 1);
-    EXPECT_EQ(readBytes(game_ / "valve.cfg"), "x\r\n");
+        EXPECT_EQ(tree(game_), after);
 #ifndef _WIN32
-    // New files are made as any file the user makes: readable and writable as the umask allows.
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    for (const char* file : {"tfc/kestro.cfg", "tfc/autoexec.cfg"})
-        EXPECT_EQ(unsigned(fs::status(game_ / file).permissions()), 0666u & ~unsigned(mask)) << file;
+        if (!c.autoexecBefore) {  // new files are made as any file the user makes, by the umask
+            const mode_t mask = ::umask(022);
+            ::umask(mask);
+            for (const char* file : {"tfc/kestro.cfg", "tfc/autoexec.cfg"})
+                EXPECT_EQ(unsigned(fs::status(game_ / file).permissions()), 0666u & ~unsigned(mask)) << file;
+        }
 #endif
+    }
 }
 
 // A failure names its row, step and place (and the system's reason) and ends the install,
 // leaving what was written before it and every other file as it was: no temporary file.
 TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
-    for (const char* name : {"action", "tfc"}) mod(name);
-    writeBytes(game_ / "file", "just a file");
-    fs::create_directories(mod("dmc") / "kestro.cfg");
 #ifndef _WIN32
-    writeBytes(mod("valve") / "kestro.cfg", "c\r\n");
     const fs::path full = fullDevice();
-    fs::create_symlink(full, game_ / "valve/autoexec.cfg");
-    fs::create_symlink(full, mod("dod") / "kestro.cfg");
 #endif
-    Tree expected = tree(game_);
     using enum InstallStep;
     using enum std::errc;
+    // what the install wrote before the failure
     struct Case { fs::path gameDir; TickedRows ticked; const char* mod; InstallStep step;
-                  std::errc error; };
+                  std::errc error; Tree written; };
     const Case cases[] = {
-        {game_, ticks({"tfc", "frontline", "action"}), "frontline", WriteConfig,
-         no_such_file_or_directory},
-        {game_ / "file", ticks({"tfc"}), "tfc", WriteConfig, not_a_directory},
-        {game_, ticks({"dmc"}), "dmc", WriteConfig, is_a_directory},
+        {game_, ticks({"tfc", "frontline", "action"}), "frontline", WriteConfig, no_such_file_or_directory,
+         {{"action/kestro.cfg", "c\r\n"}, {"action/autoexec.cfg", "exec kestro.cfg\r\n"}}},
+        {game_ / "file", ticks({"tfc"}), "tfc", WriteConfig, not_a_directory, {}},
+        {game_, ticks({"dmc"}), "dmc", WriteConfig, is_a_directory, {}},
         // The system would read this path only up to the zero: the game folder itself.
-        {game_.string() + '\0' + "elsewhere", ticks({"tfc"}), "tfc", WriteConfig,
-         no_such_file_or_directory},
+        {game_.string() + '\0' + "elsewhere", ticks({"tfc"}), "tfc", WriteConfig, no_such_file_or_directory, {}},
 #ifndef _WIN32
-        {game_, ticks({"valve"}), "valve", AppendExec, no_space_on_device},
-        {game_, ticks({"dod"}), "dod", WriteConfig, no_space_on_device},
+        {game_, ticks({"valve"}), "valve", AppendExec, no_space_on_device, {{"valve/kestro.cfg", "c\r\n"}}},
+        {game_, ticks({"dod"}), "dod", WriteConfig, no_space_on_device, {}},
 #endif
     };
     for (const Case& c : cases) {
-        const InstallResult result = InstallConfig(c.gameDir, c.ticked, "c", std::nullopt);
-        ASSERT_FALSE(result.succeeded()) << c.mod;
-        EXPECT_EQ(kMods[result.failure->row], c.mod);
-        EXPECT_EQ(result.failure->step, c.step) << c.mod;
-        EXPECT_EQ(result.failure->path,
-                  modFilePath(c.gameDir, c.mod, c.step == WriteConfig ? "kestro.cfg" : "autoexec.cfg"));
+        SCOPED_TRACE(c.mod);
+        fs::remove_all(game_);
+        for (const char* name : {"action", "tfc"}) mod(name);
+        writeBytes(game_ / "file", "just a file");
+        fs::create_directories(mod("dmc") / "kestro.cfg");
 #ifndef _WIN32
-        EXPECT_EQ(result.failure->error, c.error) << c.mod;
+        writeBytes(mod("valve") / "kestro.cfg", "old\r\n");
+        fs::create_symlink(full, game_ / "valve/autoexec.cfg");
+        fs::create_symlink(full, mod("dod") / "kestro.cfg");
 #endif
+        Tree expected = tree(game_);
+        const InstallResult result = InstallConfig(c.gameDir, c.ticked, "c", std::nullopt);
+        ASSERT_FALSE(result.succeeded());
+        EXPECT_EQ(std::tuple(kMods[result.failure->row], result.failure->step, result.failure->path),
+                  std::tuple(std::string_view(c.mod), c.step, modFilePath(c.gameDir, c.mod,
+                             c.step == WriteConfig ? "kestro.cfg" : "autoexec.cfg")));
+#ifndef _WIN32
+        EXPECT_EQ(result.failure->error, c.error);
+#endif
+        for (const auto& [file, bytes] : c.written) expected[file] = bytes;
+        EXPECT_EQ(tree(game_), expected);
     }
-    expected.insert({{"action/kestro.cfg", "c\r\n"}, {"action/autoexec.cfg", "exec kestro.cfg\r\n"}});
-    EXPECT_EQ(tree(game_), expected);
 }
 
 #ifndef _WIN32
@@ -298,37 +302,37 @@ TEST_F(InstallTest, DrivePathsAreFoundInTheWinePrefix) {
          {hl / "cstrike", hl / "CStrike", game_ / "d/Games", game_ / "d/games", prefix / "dosdevices",
           game_ / "home"})
         fs::create_directories(dir);
-    for (const char* file : {"cstrike/KESTRO.CFG", "cstrike/AutoExec.cfg"}) writeBytes(hl / file, "");
     fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
     fs::create_directory_symlink(game_ / "d", prefix / "dosdevices/d:");
     fs::create_directory_symlink(prefix, game_ / "home/.wine");
     const std::string home = (game_ / "home").string();
     const fs::path inC = "dosdevices/c:/Sierra/Half-Life/firearms/kestro.cfg";
     const char* const typed = "C:\\Sierra\\Half-Life";
-    struct Case { const char *winePrefix, *home, *gameDir; fs::path failsAt; };
+    // where the install fails, and whether it wrote the game's "cstrike" before
+    struct Case { const char *winePrefix, *home, *gameDir; fs::path failsAt; bool wrote; };
     const Case cases[] = {
-        {prefix.c_str(), nullptr, "c:\\SIERRA\\half-life\\", prefix / inC},
-        {prefix.c_str(), nullptr, "C:\\..\\sierra//Half-Life/./x\\..\\", prefix / inC},
-        {prefix.c_str(), nullptr, "d:\\GAMES\\", prefix / "dosdevices/d:/Games/cstrike/kestro.cfg"},
-        {prefix.c_str(), nullptr, "E:\\Games", "E:\\Games/cstrike/kestro.cfg"},
-        {prefix.c_str(), nullptr, "d:", prefix / "dosdevices/d:/cstrike/kestro.cfg"},
-        {prefix.c_str(), nullptr, "1:\\Half-Life", "1:\\Half-Life/cstrike/kestro.cfg"},
-        {prefix.c_str(), nullptr, "dir", "dir/cstrike/kestro.cfg"},  // a folder, not drive d:
-        {nullptr, home.c_str(), typed, fs::path(home) / ".wine" / inC},
-        {"", home.c_str(), "C:/Sierra/Half-Life", fs::path(home) / ".wine" / inC},
-        {"/no-prefix", home.c_str(), typed, "C:\\Sierra\\Half-Life/cstrike/kestro.cfg"},
-        {nullptr, nullptr, typed, "C:\\Sierra\\Half-Life/cstrike/kestro.cfg"},
+        {prefix.c_str(), nullptr, "c:\\SIERRA\\half-life\\", prefix / inC, true},
+        {prefix.c_str(), nullptr, "C:\\..\\sierra//Half-Life/./x\\..\\", prefix / inC, true},
+        {prefix.c_str(), nullptr, "d:\\GAMES\\", prefix / "dosdevices/d:/Games/cstrike/kestro.cfg", false},
+        {prefix.c_str(), nullptr, "E:\\Games", "E:\\Games/cstrike/kestro.cfg", false},
+        {prefix.c_str(), nullptr, "d:", prefix / "dosdevices/d:/cstrike/kestro.cfg", false},
+        {prefix.c_str(), nullptr, "1:\\Half-Life", "1:\\Half-Life/cstrike/kestro.cfg", false},
+        {prefix.c_str(), nullptr, "dir", "dir/cstrike/kestro.cfg", false},  // a folder, not drive d:
+        {nullptr, home.c_str(), typed, fs::path(home) / ".wine" / inC, true},
+        {"", home.c_str(), "C:/Sierra/Half-Life", fs::path(home) / ".wine" / inC, true},
+        {"/no-prefix", home.c_str(), typed, "C:\\Sierra\\Half-Life/cstrike/kestro.cfg", false},
+        {nullptr, nullptr, typed, "C:\\Sierra\\Half-Life/cstrike/kestro.cfg", false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.gameDir);
+        for (const char* file : {"cstrike/KESTRO.CFG", "cstrike/AutoExec.cfg"}) writeBytes(hl / file, "");
         const SearchPlaces places{c.home ? c.home : "", "", "", c.winePrefix ? c.winePrefix : ""};
         const InstallResult result =
             InstallConfig(c.gameDir, ticks({"cstrike", "firearms"}), "c", winePrefix(places));
-        EXPECT_EQ(result.failure ? result.failure->path : fs::path(), c.failsAt) << c.gameDir;
+        EXPECT_EQ(result.failure ? result.failure->path : fs::path(), c.failsAt);
+        EXPECT_EQ(tree(hl), (Tree{{"CStrike/", ""}, {"cstrike/", ""}, {"cstrike/KESTRO.CFG", c.wrote ? "c\r\n" : ""},
+                                  {"cstrike/AutoExec.cfg", c.wrote ? "exec kestro.cfg\r\n" : ""}}));
     }
-    std::string execs;
-    for (int install = 0; install < 4; ++install) execs += "exec kestro.cfg\r\n";
-    EXPECT_EQ(tree(hl), (Tree{{"CStrike/", ""}, {"cstrike/", ""}, {"cstrike/AutoExec.cfg", execs},
-                              {"cstrike/KESTRO.CFG", "c\r\n"}}));
 }
 #else
 // Windows' replace and move as scripted answers: 0 has the system's own call answer, and an
