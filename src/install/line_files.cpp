@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "staged_file.h"
 
@@ -83,7 +82,7 @@ std::error_code writeLineReplacing(const Folder& folder, const fs::path& name,
         return error;  // for example a directory, or a file we may not write
     }
 
-    StagedFile staged(at, leaf, std::move(replaced));
+    StagedFile staged(at, leaf, replaced);
     const std::error_code staging = writeStaged(staged, text);
     // The one place that writes in place instead: a folder that takes no new file, or where
     // others' files may not be replaced (the sticky bit) or renamed over, or a file system

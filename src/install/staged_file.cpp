@@ -46,7 +46,7 @@ std::error_code leftBeside(int attempt) {
 
 StagedFile::StagedFile(const native::Folder& folder, fs::path target,
                        std::optional<Replaced> replaced)
-    : folder_(folder), target_(std::move(target)), replaced_(std::move(replaced)) {}
+    : folder_(folder), target_(std::move(target)), replaced_(replaced) {}
 
 StagedFile::~StagedFile() { cancel(); }
 

@@ -215,9 +215,9 @@ bool openFolder(const FolderHandle* in, const std::filesystem::path& name, unsig
     if (holdsZero(name)) return failed(ENOENT);
     std::optional<std::filesystem::path> path = nativePath(in, name);
     if (!path) return failed(ENOENT);
-    const DWORD attributes = ::GetFileAttributesW(path->c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return failed(errnoOf(::GetLastError()));
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return failed(ENOTDIR);
+    const DWORD kind = ::GetFileAttributesW(path->c_str());
+    if (kind == INVALID_FILE_ATTRIBUTES) return failed(errnoOf(::GetLastError()));
+    if (!(kind & FILE_ATTRIBUTE_DIRECTORY)) return failed(ENOTDIR);
     folder = {-1, std::move(*path)};
     return true;
 }
@@ -304,9 +304,9 @@ int renameIn(const FolderHandle& in, const std::filesystem::path& from,
              const std::filesystem::path& to) {
     const std::filesystem::path staged = in.path / from, target = in.path / to;
     const ReplaceCalls& calls = replaceCalls();
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const DWORD existing = ::GetFileAttributesW(target.c_str());
     unsigned long error = 0;
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
+    if (existing == INVALID_FILE_ATTRIBUTES) {
         error = triedWhileHeld([&] { return calls.move(staged.c_str(), target.c_str()); });
     } else {
         // Windows' replace carries the attributes over, Wine's does not: the new file takes
