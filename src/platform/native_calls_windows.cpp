@@ -315,7 +315,7 @@ int renameIn(const FolderHandle& in, const std::filesystem::path& from,
         // leaves them as they were, which the replace itself corrects on Windows.
         constexpr DWORD kCarried = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                    FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-        if (attributes & kCarried) ::SetFileAttributesW(staged.c_str(), attributes & kCarried);
+        if (existing & kCarried) ::SetFileAttributesW(staged.c_str(), existing & kCarried);
         // With a backup name the old file is never under a name of the system's choosing: it
         // is at its own name or at this one whatever the replace did.
         const std::filesystem::path backup = backupName(staged);
