@@ -30,8 +30,12 @@ public:
     const char* name() const noexcept override { return "kestro-left-beside"; }
     // `value`: one more than the number in the staged file's name (0 would be no error).
     std::string message(int value) const override {
-        const std::string suffix =
-            "." + std::to_string(native::processId()) + "." + std::to_string(value - 1) + ".";
+        // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
+        std::string suffix(1, '.');
+        suffix += std::to_string(native::processId());
+        suffix += '.';
+        suffix += std::to_string(value - 1);
+        suffix += '.';
         return "the new text could not take this name: it is beside it, in this name with " +
                suffix + "tmp added, and the old text in this name with " + suffix + "old added";
     }
