@@ -22,6 +22,18 @@ bool refusedByFolder(std::error_code error) {
            error == std::errc::read_only_file_system || error == std::errc::not_supported;
 }
 
+// What names the staged file and the old one of attempt `attempt` carry after the target's
+// name: ".<process id>.<attempt>." and then "tmp" or "old".
+std::string stagingSuffix(int attempt) {
+    // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
+    std::string suffix(1, '.');
+    suffix += std::to_string(native::processId());
+    suffix += '.';
+    suffix += std::to_string(attempt);
+    suffix += '.';
+    return suffix;
+}
+
 // What a replace left when the new text could not take the file's name and the old text could
 // not go back to it (Windows' replace moves the old file aside first): both files lie beside
 // the name, which this failure's message tells the player.
@@ -30,12 +42,7 @@ public:
     const char* name() const noexcept override { return "kestro-left-beside"; }
     // `value`: one more than the number in the staged file's name (0 would be no error).
     std::string message(int value) const override {
-        // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
-        std::string suffix(1, '.');
-        suffix += std::to_string(native::processId());
-        suffix += '.';
-        suffix += std::to_string(value - 1);
-        suffix += '.';
+        const std::string suffix = stagingSuffix(value - 1);
         return "the new text could not take this name: it is beside it, in this name with " +
                suffix + "tmp added, and the old text in this name with " + suffix + "old added";
     }
@@ -55,13 +62,9 @@ StagedFile::StagedFile(const native::Folder& folder, fs::path target,
 StagedFile::~StagedFile() { cancel(); }
 
 std::error_code StagedFile::open() {
-    // Built by appending: g++ 12 misreports `"." + std::to_string(...)` as an overlapping copy.
-    std::string suffixBase(1, '.');
-    suffixBase += std::to_string(native::processId());
-    suffixBase += '.';
     std::error_code error;
     for (attempt_ = 0; attempt_ < kStagingAttempts; ++attempt_) {
-        const std::string suffix = suffixBase + std::to_string(attempt_) + ".tmp";
+        const std::string suffix = stagingSuffix(attempt_) + "tmp";
         fs::path name = target_;
         name += fs::path::string_type(suffix.begin(), suffix.end());
         error = file_.open(folder_, name, OpenFor::CreatingNew);
