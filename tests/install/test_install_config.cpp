@@ -14,7 +14,6 @@
 #include "platform/native_calls.h"
 #include "platform/native_file.h"
 #include "platform/system_path.h"
-#include "platform/wine_path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -69,10 +68,7 @@ TickedRows ticks(std::initializer_list<std::string_view> mods) {
 class InstallTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(fs::create_directory(game_)); }
-    void TearDown() override {
-        fs::remove_all(game_);
-        fs::remove(fs::path(game_) += "-full");
-    }
+    void TearDown() override { fs::remove_all(game_), fs::remove(fs::path(game_) += "-full"); }
 #ifndef _WIN32
     // A device that refuses every write: a node of our own where we may make one (as root),
     // so that a faulty install renaming over it cannot replace the system's /dev/full.
@@ -195,8 +191,7 @@ TEST_F(InstallTest, TheFirstFailureEndsTheInstallAndIsReported) {
 #ifndef _WIN32
 struct stat statOf(const fs::path& file) {
     struct stat st {};
-    ::stat(file.c_str(), &st);
-    return st;
+    return ::stat(file.c_str(), &st), st;
 }
 
 constexpr uid_t kNobody = 65534;  // the user nobody, and the group nogroup

@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <ostream>
 
 #include "platform/fake_store.h"
 #include "sysinfo/key_value.h"
@@ -23,25 +21,16 @@ const std::string kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
 const std::string ya511 = [] { std::string s; while (s.size() < 1022) s += "Я"; return s; }();
 enum Odd { None, NoFile, NoStart, Throws };
 
-// What GetKeyValue answered and the value after it; `threw` for a lookup error.
-struct Answer {
-    bool found = false;
-    std::string value{};
-    bool threw = false;
-    bool operator==(const Answer&) const = default;
-    friend std::ostream& operator<<(std::ostream& out, const Answer& a) {
-        return out << (a.threw ? "threw" : a.found ? "found " : "not found ") << a.value;
-    }
-};
-const Answer kThrew{.threw = true};
-
-static Answer lookup(SettingsStore& store, const std::string& key, const char* name,
-                     std::string value = {}) try {
+// What GetKeyValue answered and the value after it: "found ...", "not found ..." or "threw".
+const std::string kThrew = "threw", kNotFound = "not found ";
+static std::string lookup(SettingsStore& store, const std::string& key, const char* name,
+                          std::string value = {}) try {
     const bool found = GetKeyValue(store, StoreRoot::LocalMachine, key, name, value);
-    return {found, value};
+    return (found ? "found " : kNotFound) + value;
 } catch (const KeyValueError&) {
     return kThrew;
 }
+std::string found(const std::string& value) { return "found " + value; }
 
 // stored: the PATH value (type 0: no key). read: the lookup into a value that held `before`;
 // text: what the game search reads of it ("": nothing).
@@ -49,39 +38,35 @@ static Answer lookup(SettingsStore& store, const std::string& key, const char* n
 // entry names C:\Tools, which holds MSINFO32.EXE, and where every program starts, unless `odd`
 // says otherwise. registry: the seeded registry value that holds the same bytes.
 TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
-    const std::string tools = "C:\\Tools", msinfo = tools + "\\MSINFO32.EXE", info = "C:\\info";
-    const struct { const char* what; test::StoredValue stored; std::string before; Answer read;
+    const std::string tools = "C:\\Tools", msinfo = tools + "\\MSINFO32.EXE", info = "C:\\info",
+                      fits = ya511 + "y", over = ya511 + "Я";
+    const struct { const char* what; test::StoredValue stored; std::string before, read;
                    std::string text, started; Odd odd = None; const char* registry = nullptr; }
         rows[] = {
         // The program PATH names is not tested for, nor passed over for the directory entry.
-        {"text with its zero", {1, info + z}, "", {true, info}, info, info, None, "Text"},
-        {"text with zeros after its end", {1, info + z + z + z}, "", {true, info}, info, info, None,
-         "Zeros"},
+        {"text with its zero", {1, info + z}, "", found(info), info, info, None, "Text"},
+        {"zeros after its end", {1, info + z + z + z}, "", found(info), info, info, None, "Zeros"},
         // The registry's value is %SystemDrive%\info: the store hands it over expanded.
-        {"expandable text", {2, info + z}, "kept", {true, "kept"}, info, "", None, "Expand"},
-        {"text filling the buffer, without a zero", {1, y1024}, "old", {true, y1024}, y1024, y1024},
+        {"expandable text", {2, info + z}, "kept", found("kept"), info, "", None, "Expand"},
+        {"text filling the buffer, without a zero", {1, y1024}, "old", found(y1024), y1024, y1024},
         // 03 02 01 00: the top zero byte is cut; 01 02 03 read last to first give &h123.
-        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", {true, "291"}, "", "291", None, "Number"},
+        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", found("291"), "", "291", None, "Number"},
         // 10 00 A1 (00 cut), last byte first and a digit per byte without leading zeros:
         // "A1010"; after "f": &hfA1010.
-        {"hex letters, after the value", {4, {"\x10\0\xA1\0", 4}}, "f", {true, "16388112"}, "",
-         "659472"},
-        {"largest 32-bit number", {4, std::string(4, '\xFF')}, "", {true, "4294967295"}, "",
-         "4294967295"},
+        {"hex, after a value", {4, {"\x10\0\xA1\0", 4}}, "f", found("16388112"), "", "659472"},
+        {"largest number", {4, std::string(4, '\xFF')}, "", found("4294967295"), "", "4294967295"},
         {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", kThrew, "", ""},
-        {"unknown type", {3, "AB" + z}, "kept", {true, "kept"}, "", "", None, "Binary"},
-        {"missing key", {}, "old", {false, ""}, "", msinfo, None, "Text"},
+        {"unknown type", {3, "AB" + z}, "kept", found("kept"), "", "", None, "Binary"},
+        {"missing key", {}, "old", kNotFound, "", msinfo, None, "Text"},
         // The game search reads a path's text into a larger buffer.
-        {"text over 1024 bytes", {1, y1024 + z}, "old", {false, ""}, y1024, msinfo, None, "Long"},
+        {"text over 1024 bytes", {1, y1024 + z}, "old", kNotFound, y1024, msinfo, None, "Long"},
         // Texts are measured in UTF-8, whatever the store keeps: Я is two bytes.
-        {"UTF-8 text of 1024 bytes", {1, ya511 + "y" + z}, "", {true, ya511 + "y"}, ya511 + "y",
-         ya511 + "y", None, "Fits"},
-        {"UTF-8 text over 1024 bytes", {1, ya511 + "Я" + z}, "old", {false, ""}, ya511 + "Я",
-         msinfo, None, "Over"},
+        {"UTF-8 of 1024 bytes", {1, fits + z}, "", found(fits), fits, fits, None, "Fits"},
+        {"UTF-8 over 1024 bytes", {1, over + z}, "old", kNotFound, over, msinfo, None, "Over"},
         {"text of size 0", {1, ""}, "old", kThrew, "", ""},
-        {"no MSINFO32.EXE", {}, "", {false, ""}, "", "", NoFile},
-        {"program that does not start", {1, info}, "", {true, info}, info, "", NoStart},
-        {"errors of the start", {1, info}, "", {true, info}, info, "", Throws},
+        {"no MSINFO32.EXE", {}, "", kNotFound, "", "", NoFile},
+        {"program that does not start", {1, info}, "", found(info), info, "", NoStart},
+        {"errors of the start", {1, info}, "", found(info), info, "", Throws},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -116,25 +101,15 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
 #ifndef _WIN32
 namespace fs = std::filesystem;
 
-// A fresh folder to work in; the current folder and PATH as they were, and the folder gone,
-// however the test ends.
+// A fresh folder made the current one; the current folder and PATH as they were, and the
+// folder gone, however the test ends.
 struct WorkingFolder {
-    const fs::path before = fs::current_path();
-    const std::optional<std::string> path = [] {
-        const char* value = std::getenv("PATH");
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    }();
-    const fs::path folder;
+    const fs::path before = fs::current_path(), folder;
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
     explicit WorkingFolder(fs::path where) : folder(std::move(where)) {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        fs::current_path(folder);
+        fs::remove_all(folder), fs::create_directories(folder), fs::current_path(folder);
     }
-    ~WorkingFolder() {
-        fs::current_path(before);
-        path ? ::setenv("PATH", path->c_str(), 1) : ::unsetenv("PATH");
-        fs::remove_all(folder);
-    }
+    ~WorkingFolder() { fs::current_path(before), ::setenv("PATH", path.c_str(), 1), fs::remove_all(folder); }
 };
 
 // The stand-in answers the PATH value of the system-information key (names compare without
@@ -151,9 +126,9 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
     }
     ::setenv("PATH", "a::a/b", 1);
     const std::unique_ptr<SettingsStore> store = makePlatformSettingsStore();
-    EXPECT_EQ(lookup(*store, kPathKey, "Path"), (Answer{true, "a/b/kinfocenter"}));
+    EXPECT_EQ(lookup(*store, kPathKey, "Path"), found("a/b/kinfocenter"));
     for (const std::string& key : {kDirKey, kPathKey})
-        EXPECT_EQ(lookup(*store, key, "MSINFO"), Answer{}) << key;
+        EXPECT_EQ(lookup(*store, key, "MSINFO"), kNotFound) << key;
     StoreKey key = 0;  // the key is the machine's: this user's root has none
     EXPECT_EQ(store->openKey(StoreRoot::CurrentUser, kPathKey, key), StoreAnswer::NotFound);
     // A program whose name and zero fill the 1024-byte buffer is read; one byte longer is not.
@@ -166,7 +141,7 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
         fs::permissions(dir + "/hardinfo2", fs::perms(0755));
     }
     PathProgramStore filling(fills, kSysInfoPrograms), overflowing(fills + "e", kSysInfoPrograms);
-    EXPECT_EQ(lookup(filling, kPathKey, "Path"), (Answer{true, fills + "/hardinfo2"}));
-    EXPECT_EQ(lookup(overflowing, kPathKey, "Path", "old"), Answer{});
+    EXPECT_EQ(lookup(filling, kPathKey, "Path"), found(fills + "/hardinfo2"));
+    EXPECT_EQ(lookup(overflowing, kPathKey, "Path", "old"), kNotFound);
 }
 #endif

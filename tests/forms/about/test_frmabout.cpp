@@ -24,9 +24,7 @@ class FrmAboutTest : public QObject {
         if (!path.empty()) store->keys["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"]["PATH"] = {1, path};
         auto services = std::make_shared<SysInfoServices>(SysInfoServices{
             .store = std::move(store), .fileExists = [](const std::string&) { return false; },
-            .startProgram = [this](const std::string& p) {
-                return started_ << QString::fromStdString(p), true;
-            }});
+            .startProgram = [this](const std::string& p) { return started_ << QString::fromStdString(p), true; }});
         about_ = SingleWindow<frmAbout>::show([services] { return new frmAbout(std::move(*services)); });
         if (!QTest::qWaitForWindowActive(about_)) qFatal("About window not active");
     }
@@ -43,8 +41,7 @@ private slots:
 
     // OK closes the window by a click or Enter; Escape does wherever the focus is.
     void closesOnOkEnterAndEscape() {
-        for (const auto& [focus, key] : {std::pair{"cmdOK", Qt::Key_unknown},
-                                         {"cmdOK", Qt::Key_Enter},
+        for (const auto& [focus, key] : {std::pair{"cmdOK", Qt::Key_unknown}, {"cmdOK", Qt::Key_Enter},
                                          {"cmdSysInfo", Qt::Key_Escape}}) {
             open();
             QWidget* target = el(about_, focus);

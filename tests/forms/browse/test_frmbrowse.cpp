@@ -1,9 +1,5 @@
 // The browser: its drive and folder logic, where the window starts, what it writes when its
 // folder changes, and what an unreadable drive or a vanished folder does.
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-
 #include "forms/browse/folders.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/support/window_test_support.h"

@@ -1,8 +1,5 @@
 // The install window: what "Install" says, writes and where it leaves the window, and how it
 // works with the main window and the browser.
-#include <QPromise>
-#include <QTemporaryDir>
-
 #include "config/golden_texts.h"
 #include "forms/browse/frmbrowse.h"
 #include "forms/common/single_window.h"
@@ -49,31 +46,6 @@ private slots:
         flushDeletes();
     }
 
-    // "Cancel" closes and writes nothing.
-    void cancelClosesAndWritesNothing() {
-        mods({"valve"});
-        click(el("cmdCancel"));
-        flushDeletes();
-        QVERIFY(w_.isNull() && messages_.shown.isEmpty() && QDir(game_->filePath("valve")).isEmpty());
-    }
-
-    // Each box installs into its own mod folder and no other: only that folder is there, and
-    // any other one missing fails the install.
-    void eachBoxInstallsIntoItsOwnModFolder() {
-        for (const auto& [box, dir] :
-             {std::pair{"chkAction", "action"}, {"chkCStrike", "cstrike"}, {"chkDoD", "dod"},
-              {"chkDMC", "dmc"}, {"chkFLF", "frontline"}, {"chkValve", "valve"}, {"chkTFC", "tfc"},
-              {"chkFirearms", "firearms"}}) {
-            cleanup();
-            init();
-            mods({dir});
-            for (QCheckBox* each : w_->findChildren<QCheckBox*>())
-                each->setChecked(each->objectName() == QLatin1String(box));
-            click(el("cmdSave"));
-            QCOMPARE(messages_.shown, QStringList{"kestro|Installion Complete! Enjoy!"});
-        }
-    }
-
     // A failure says so and leaves the window as it was; once the mods are there, "Install"
     // writes, says so and closes the window after the message.
     void failureKeepsTheWindowOpenAndSuccessClosesIt() {
@@ -106,8 +78,7 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
                                    QString::number(box->buttons().size()),
-                                   box->parentWidget() == w_ ? "over the window" : "alone"}
-                           .join(u'|');
+                                   box->parentWidget() == w_ ? "over the window" : "alone"}.join(u'|');
                 box->buttons().value(0)->click();
             }
         });
@@ -183,11 +154,7 @@ private slots:
         QCOMPARE(held([this] { QTest::keyClicks(el("txtFileName"), "\\HL"); }),
                  QStringLiteral("C:\\Sierra\\Half-Life\\HL"));
         QCOMPARE(held([this] { w_->setGameDirectory("/browsed"); }), QStringLiteral("/browsed"));
-        QCOMPARE(held([this] {
-                     click(el("cmdCancel"));
-                     flushDeletes();
-                 }),
-                 QStringLiteral("<closed>"));
+        QCOMPARE(held([this] { click(el("cmdCancel")), flushDeletes(); }), QStringLiteral("<closed>"));
     }
 
     // One browser at a time; opening it writes nothing; it writes into the install window

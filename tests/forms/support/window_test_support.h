@@ -1,6 +1,6 @@
 #pragma once
-// What the window tests share: finding elements, showing and clicking as a user does, and
-// answering message boxes.
+// What the window tests share: Qt's Widgets and Test modules whole, finding elements, showing
+// and clicking as a user does, and answering message boxes.
 #include <QtTest>
 #include <QtWidgets>
 

@@ -1,7 +1,6 @@
 // Holds a file open as a virus scanner does (reading, others may only read) for the
 // milliseconds given, then closes it and waits to be ended, so that only its starter ends it.
-// Once it holds the file it sets the event
-// "kestro-hold-file" where another program made one.
+// Once it holds the file it sets the event "kestro-hold-file" where another program made one.
 // Usage: kestro_hold_file FILE MILLISECONDS
 #include <windows.h>
 
