@@ -67,8 +67,7 @@ private slots:
         row("full output", {"--print-config", "/dev/full"}, 1, {},
             "kestro: cannot write to standard output: No space left on device\n");
 #ifndef Q_OS_WIN  // Windows has no such home, and always a display
-        row("game found", {"--find-game"}, 0,
-            hl + "\tSteam library\n" + xdgHl + "\tSteam library\n");
+        row("game found", {"--find-game"}, 0, hl + "\tSteam library\n" + xdgHl + "\tSteam library\n");
         row("game none found", {"@empty", "--find-game"}, 1, {});
         row("game installed where found", {"--preset=high", "--install", "--software"}, 0,
             "wrote " + hl + "/valve/kestro.cfg and its exec line\nwrote " + hl +
@@ -92,8 +91,7 @@ private slots:
         QVERIFY(QDir().mkpath(game + "/valve") && QDir().mkpath(game + "/tfc") &&
                 QDir().mkpath(QString(xdgHl).replace("~", home) + "/valve"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name :
-             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "STEAM_DIR", "WINEPREFIX"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "STEAM_DIR", "WINEPREFIX"})
             environment.remove(name);
         const QString user = arguments.removeOne("@empty") ? home + "/empty" : home;
         environment.insert("HOME", user);

@@ -1,7 +1,6 @@
 #pragma once
 // Config texts the program writes, byte for byte: the main window's start-up settings, the
-// same after the Low preset, after the High preset, and that once more in Software/Direct3D
-// mode.
+// same after the High preset, and that once more in Software/Direct3D mode.
 
 inline constexpr char kStartupText[] =
     "// Created with Kestro v1.0\r\n// Get your own copy at\r\n// http://kestro.example.org/\r\n"
@@ -13,17 +12,6 @@ inline constexpr char kStartupText[] =
     "gl_dither 1\r\ngl_cull 1\r\ngl_keeptjunctions 1\r\ngl_lightholes 1\r\n\r\n"
     "// Sound Properties\r\nhisound 0\r\ns_a3d 0\r\ns_eax 0\r\nloadas8bit 0\r\nbgmvolume 0\r\n"
     "s_reverb 1\r\n";
-
-inline constexpr char kLowText[] =
-    "// Created with Kestro v1.0\r\n// Get your own copy at\r\n// http://kestro.example.org/\r\n"
-    "\r\n// Gaming Options\r\nrate 8200\r\ncl_updaterate 40\r\ncl_cmdrate 40\r\nfps_max 72\r\n"
-    "r_decals 30\r\ncl_himodels 0\r\nr_drawviewmodel 0\r\nr_dynamic 0\r\nr_mirroralpha 0\r\n"
-    "precache 1\r\ncl_allowupload 0\r\ncl_allowdownload 0\r\ncl_download_ingame 0\r\nr_mmx 0\r\n"
-    "net_graph 0\r\n\r\n// OpenGL Options\r\ngl_texturemode gl_nearest_mipmap_nearest\r\n"
-    "gl_picmip 2\r\ngl_playermip 2\r\ngl_max_size 32\r\ngl_ztrick 0\r\ngl_spriteblend 0\r\n"
-    "gl_dither 0\r\ngl_cull 1\r\ngl_keeptjunctions 1\r\ngl_lightholes 0\r\n\r\n"
-    "// Sound Properties\r\nhisound 0\r\ns_a3d 0\r\ns_eax 0\r\nloadas8bit 1\r\nbgmvolume 0\r\n"
-    "s_reverb 0\r\n";
 
 inline constexpr char kHighText[] =
     "// Created with Kestro v1.0\r\n// Get your own copy at\r\n// http://kestro.example.org/\r\n"

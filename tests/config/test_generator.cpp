@@ -23,12 +23,6 @@ TEST(GenerateConfig, StartupHighAndSoftwareTexts) {
     EXPECT_EQ(generateConfig(set), kHighText);
     selectRendering(set, false);
     EXPECT_EQ(generateConfig(set), kHighSoftwareText);
-    // Nothing of the OpenGL frame reaches the text in software mode.
-    set.cboTexture = 0, set.cboPicmip = -1, set.cboPlayermip = 0, set.cboMaxSize = 3;
-    for (int O::*box : {&O::chkZtrick, &O::chkBlend, &O::chkDither, &O::chkCull, &O::chkCracks,
-                        &O::chkLightholes, &O::chkFX})
-        set.*box = 1;
-    EXPECT_EQ(generateConfig(set), kHighSoftwareText);
 }
 
 // The start-up text with each of `lines` ('\n' between them) in place of the line that starts

@@ -49,8 +49,7 @@ TEST(Presets, KeepWhatNoPresetOwnsAndChangeNothingTheSecondTime) {
         selectRendering(s, false);
         applyPreset(s, preset);
         EXPECT_EQ(std::tuple(s.optSoftware, s.chkFX, s.chkZtrick, s.chkCull, s.chkMMX,
-                             s.chkPrecache, s.cboRate),
-                  std::tuple(true, 1, 1, 1, 1, 1, 2));
+                             s.chkPrecache, s.cboRate), std::tuple(true, 1, 1, 1, 1, 1, 2));
         s.cboNetGraph = 1, s.cboPos = 2;
         const OptionSet once = s;
         applyPreset(s, preset);

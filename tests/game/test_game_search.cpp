@@ -156,8 +156,8 @@ TEST(GameSearch, PassesOverAPlaceThatDoesNotAnswer) {
 // Whole Windows paths are those from a drive's root (a letter, A to Z in either case) and
 // shares, "\\" and "/" alike. On Windows a typed text that is not UTF-8 gets U+FFFD in its
 // place; NTFS allows names that are not valid UTF-16 (a lone surrogate), which have no text and
-// do not throw, so that the search passes them over. (Stored texts that are not UTF-8 name no
-// path: test_windows_calls.)
+// do not throw, so that the search passes them over. (A library list's path that is not UTF-8
+// names no path: test_windows_forms.)
 TEST(PathRules, WholeWindowsPathsAndTextsThatNameNothing) {
     for (const auto& [path, whole] :
          {std::pair{"C:\\Steam", true}, {"A:/", true}, {"Z:/", true}, {"a:/", true}, {"z:/", true},

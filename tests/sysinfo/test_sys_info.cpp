@@ -1,6 +1,6 @@
 // The settings store as "System Info..." reads it: one table of what a store holds, what the
-// lookup makes of it and what "System Info..." then starts, against a store in memory and (on
-// Windows) the registry as seed-registry.sh left it; then the search-path stand-in.
+// lookup makes of it and what "System Info..." then starts, against a store in memory (the
+// registry's own answers: test_windows_calls); then the search-path stand-in.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,33 +36,33 @@ std::string found(const std::string& value) { return "found " + value; }
 // text: what the game search reads of it ("": nothing).
 // started: what "System Info..." starts ("": it shows the message) on a machine whose directory
 // entry names C:\Tools, which holds MSINFO32.EXE, and where every program starts, unless `odd`
-// says otherwise. registry: the seeded registry value that holds the same bytes.
+// says otherwise.
 TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
     const std::string tools = "C:\\Tools", msinfo = tools + "\\MSINFO32.EXE", info = "C:\\info",
                       fits = ya511 + "y", over = ya511 + "Я";
     const struct { const char* what; test::StoredValue stored; std::string before, read;
-                   std::string text, started; Odd odd = None; const char* registry = nullptr; }
+                   std::string text, started; Odd odd = None; }
         rows[] = {
         // The program PATH names is not tested for, nor passed over for the directory entry.
-        {"text with its zero", {1, info + z}, "", found(info), info, info, None, "Text"},
-        {"zeros after its end", {1, info + z + z + z}, "", found(info), info, info, None, "Zeros"},
-        // The registry's value is %SystemDrive%\info: the store hands it over expanded.
-        {"expandable text", {2, info + z}, "kept", found("kept"), info, "", None, "Expand"},
+        {"text with its zero", {1, info + z}, "", found(info), info, info},
+        {"zeros after its end", {1, info + z + z + z}, "", found(info), info, info},
+        // The store hands it over expanded.
+        {"expandable text", {2, info + z}, "kept", found("kept"), info, ""},
         {"text filling the buffer, without a zero", {1, y1024}, "old", found(y1024), y1024, y1024},
         // 03 02 01 00: the top zero byte is cut; 01 02 03 read last to first give &h123.
-        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", found("291"), "", "291", None, "Number"},
+        {"number", {4, {"\x03\x02\x01\x00", 4}}, "", found("291"), "", "291"},
         // 10 00 A1 (00 cut), last byte first and a digit per byte without leading zeros:
         // "A1010"; after "f": &hfA1010.
         {"hex, after a value", {4, {"\x10\0\xA1\0", 4}}, "f", found("16388112"), "", "659472"},
         {"largest number", {4, std::string(4, '\xFF')}, "", found("4294967295"), "", "4294967295"},
         {"number beyond 32 bits", {4, std::string(4, '\xFF') + '\x01'}, "", kThrew, "", ""},
-        {"unknown type", {3, "AB" + z}, "kept", found("kept"), "", "", None, "Binary"},
-        {"missing key", {}, "old", kNotFound, "", msinfo, None, "Text"},
+        {"unknown type", {3, "AB" + z}, "kept", found("kept"), "", ""},
+        {"missing key", {}, "old", kNotFound, "", msinfo},
         // The game search reads a path's text into a larger buffer.
-        {"text over 1024 bytes", {1, y1024 + z}, "old", kNotFound, y1024, msinfo, None, "Long"},
+        {"text over 1024 bytes", {1, y1024 + z}, "old", kNotFound, y1024, msinfo},
         // Texts are measured in UTF-8, whatever the store keeps: Я is two bytes.
-        {"UTF-8 of 1024 bytes", {1, fits + z}, "", found(fits), fits, fits, None, "Fits"},
-        {"UTF-8 over 1024 bytes", {1, over + z}, "old", kNotFound, over, msinfo, None, "Over"},
+        {"UTF-8 of 1024 bytes", {1, fits + z}, "", found(fits), fits, fits},
+        {"UTF-8 over 1024 bytes", {1, over + z}, "old", kNotFound, over, msinfo},
         {"text of size 0", {1, ""}, "old", kThrew, "", ""},
         {"no MSINFO32.EXE", {}, "", kNotFound, "", "", NoFile},
         {"program that does not start", {1, info}, "", found(info), info, "", NoStart},
@@ -78,15 +78,6 @@ TEST(SettingsStore, WhatTheLookupReadsAndWhatSystemInfoStarts) {
         // Closed once by each lookup however it ends; 0 when the key did not open.
         EXPECT_EQ(store->closed, (row.stored.first ? std::vector<StoreKey>{0x100u, 0x101u}
                                                    : std::vector<StoreKey>{0u, 0u}));
-#ifdef _WIN32  // the real registry's rows
-        const auto registry = makePlatformSettingsStore();
-        const char* key = row.stored.first ? "SOFTWARE\\KestroTest" : "SOFTWARE\\KestroNoKey";
-        if (row.registry) {
-            EXPECT_EQ(lookup(*registry, key, row.registry, row.before), row.read);
-            EXPECT_EQ(readText(*registry, StoreRoot::LocalMachine, key, row.registry).value_or(""),
-                      row.text);
-        }
-#endif
         const auto ok = [&row](Odd no) {  // the file test's or the start's answer, or a throw
             return row.odd == Throws ? throw std::exception() : row.odd != no;
         };
@@ -118,12 +109,15 @@ struct WorkingFolder {
 // All else is not found.
 TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
     const WorkingFolder root(fs::path(::testing::TempDir()) / "kestro-path-store");
-    fs::create_directories("a/b/hardinfo2");  // a folder, not a program
-    for (const auto& [file, mode] : {std::pair{"hardinfo2", 0755}, {"a/hardinfo", 0644},
-                                     {"a/gnome-system-monitor", 0755}, {"a/b/kinfocenter", 0755}}) {
+    const auto program = [](const std::string& file, int mode) {
+        if (const fs::path dir = fs::path(file).parent_path(); !dir.empty()) fs::create_directories(dir);
         std::ofstream(file) << "#!/bin/sh\n";
         fs::permissions(file, fs::perms(mode));
-    }
+    };
+    fs::create_directories("a/b/hardinfo2");  // a folder, not a program
+    for (const auto& [file, mode] : {std::pair{"hardinfo2", 0755}, {"a/hardinfo", 0644},
+                                     {"a/gnome-system-monitor", 0755}, {"a/b/kinfocenter", 0755}})
+        program(file, mode);
     ::setenv("PATH", "a::a/b", 1);
     const std::unique_ptr<SettingsStore> store = makePlatformSettingsStore();
     EXPECT_EQ(lookup(*store, kPathKey, "Path"), found("a/b/kinfocenter"));
@@ -135,11 +129,7 @@ TEST(PathProgramStore, AnswersWithTheFirstListedProgramOnThePath) {
     std::string fills;
     while (fills.size() < 1000) fills += std::string(200, 'd') + "/";
     fills += std::string(1023 - fills.size() - std::string_view("/hardinfo2").size(), 'e');
-    for (const std::string& dir : {fills, fills + "e"}) {
-        fs::create_directories(dir);
-        std::ofstream(dir + "/hardinfo2") << "#!/bin/sh\n";
-        fs::permissions(dir + "/hardinfo2", fs::perms(0755));
-    }
+    for (const std::string& dir : {fills, fills + "e"}) program(dir + "/hardinfo2", 0755);
     PathProgramStore filling(fills, kSysInfoPrograms), overflowing(fills + "e", kSysInfoPrograms);
     EXPECT_EQ(lookup(filling, kPathKey, "Path"), found(fills + "/hardinfo2"));
     EXPECT_EQ(lookup(overflowing, kPathKey, "Path", "old"), kNotFound);

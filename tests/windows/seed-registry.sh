@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Seeds the Wine registry with the values the settings-store table of test_sysinfo reads back,
-# the system-information program the window test starts and the Steam folders it finds, and
-# the share \\nas\games (run by tools/wine-ctest.sh in a fresh prefix). Every call is bounded:
-# Wine can hang on a broken prefix.
+# Seeds the Wine registry with the system-information program the window test starts and the
+# Steam folders it finds, and the share \\nas\games (run by tools/wine-ctest.sh in a fresh
+# prefix). Every call is bounded: Wine can hang on a broken prefix.
 set -euo pipefail
 # Wine reads the arguments in the locale's character set: UTF-8, for the texts in other scripts.
 export LC_ALL=C.UTF-8
@@ -20,18 +19,6 @@ text_with_zeros() {  # KEY VALUE TEXT
     reg import "C:\\$file"
     rm "$WINEPREFIX/drive_c/$file"
 }
-
-key='HKLM\SOFTWARE\KestroTest'
-reg add "$key" /v Text /t REG_SZ /d 'C:\info' /f
-reg add "$key" /v Number /t REG_DWORD /d 66051 /f            # bytes 03 02 01 00
-reg add "$key" /v Long /t REG_SZ /d "$(printf 'y%.0s' $(seq 1 1024))" /f  # 1025 with its zero
-reg add "$key" /v Binary /t REG_BINARY /d 414200 /f
-text_with_zeros 'HKEY_LOCAL_MACHINE\SOFTWARE\KestroTest' Zeros 'C:\info'
-reg add "$key" /v Expand /t REG_EXPAND_SZ /d '%SystemDrive%\info' /f
-# Texts are measured in UTF-8 bytes: 511 times Я (two bytes each), y and the zero make 1024
-# (1026 bytes in the registry's UTF-16); 512 times Я and the zero 1025.
-reg add "$key" /v Fits /t REG_SZ /d "$(printf 'Я%.0s' $(seq 1 511))y" /f
-reg add "$key" /v Over /t REG_SZ /d "$(printf 'Я%.0s' $(seq 1 512))" /f
 
 # Where the system-information program is recorded.
 reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \

@@ -54,7 +54,6 @@ private slots:
         click(el("cmdSave"));
         flushDeletes();
         QVERIFY(w_ && w_->isVisible() && el<QCheckBox>("chkFLF")->isChecked());
-        QCOMPARE(el<QLineEdit>("txtFileName")->text(), game_->path() + "/");
         mods({"frontline", "valve", "tfc"}, "/");
         click(el("cmdSave"));
         QCOMPARE(messages_.shown, (QStringList{"Cannot Install|One or more mods not found. "
@@ -157,8 +156,9 @@ private slots:
         QCOMPARE(held([this] { click(el("cmdCancel")), flushDeletes(); }), QStringLiteral("<closed>"));
     }
 
-    // One browser at a time; opening it writes nothing; it writes into the install window
-    // what is opened there while that window is open, and else writes nothing and stays open.
+    // Opening the browser writes nothing (that it opens once: test_monkey); it writes into the
+    // install window what is opened there while that window is open, and else writes nothing
+    // and stays open.
     void browserWritesIntoTheOpenInstallWindowOnly() {
         mods({"valve"}, QStringLiteral("\\typed"));
         const QString saved = QDir::currentPath();
@@ -166,8 +166,6 @@ private slots:
         click(el("cmdBrowse"));
         QDir::setCurrent(saved);
         QPointer<frmBrowse> browser = SingleWindow<frmBrowse>::current();
-        click(el("cmdBrowse"));
-        QCOMPARE(SingleWindow<frmBrowse>::current(), browser.data());
         auto* field = el<QLineEdit>("txtFileName");
         QCOMPARE(field->text(), game_->path() + "\\typed");
         auto* list = test::el<QTreeWidget>(browser, "dirLook");
