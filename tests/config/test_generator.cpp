@@ -18,6 +18,7 @@ using O = OptionSet;
 
 TEST(GenerateConfig, StartupHighAndSoftwareTexts) {
     OptionSet set = startupOptionSet();
+    EXPECT_EQ(std::pair(set.optOpenGL, set.optSoftware), std::pair(true, false));  // one renderer
     EXPECT_EQ(generateConfig(set), kStartupText);
     applyPreset(set, Preset::High);
     EXPECT_EQ(generateConfig(set), kHighText);
