@@ -68,18 +68,18 @@ TickedRows ticks(std::initializer_list<std::string_view> mods) {
 class InstallTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(fs::create_directory(game_)); }
-    void TearDown() override { fs::remove_all(game_), fs::remove(fs::path(game_) += "-full"); }
+    void TearDown() override { fs::remove_all(game_), fs::remove(fullNode_); }
 #ifndef _WIN32
     // A device that refuses every write: a node of our own where we may make one (as root),
     // so that a faulty install renaming over it cannot replace the system's /dev/full.
     fs::path fullDevice() const {
-        const fs::path node = fs::path(game_) += "-full";
-        return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? node : "/dev/full";
+        return ::mknod(fullNode_.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? fullNode_ : "/dev/full";
     }
 #endif
     fs::path mod(std::string_view name) { return fs::create_directories(game_ / name), game_ / name; }
     const fs::path game_ =
         fs::temp_directory_path() / ("kestro-install-" + std::to_string(std::random_device()()));
+    const fs::path fullNode_ = fs::path(game_) += "-full";
 };
 
 // The typed text (UTF-8) is kept as it is; joining looks only at its last character.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "platform/fake_store.h"
 #include "sysinfo/key_value.h"
@@ -23,14 +24,14 @@ enum Odd { None, NoFile, NoStart, Throws };
 
 // What GetKeyValue answered and the value after it: "found ...", "not found ..." or "threw".
 const std::string kThrew = "threw", kNotFound = "not found ";
+std::string found(const std::string& value) { return "found " + value; }
 static std::string lookup(SettingsStore& store, const std::string& key, const char* name,
                           std::string value = {}) try {
-    const bool found = GetKeyValue(store, StoreRoot::LocalMachine, key, name, value);
-    return (found ? "found " : kNotFound) + value;
+    const bool answered = GetKeyValue(store, StoreRoot::LocalMachine, key, name, value);
+    return answered ? found(value) : kNotFound + value;
 } catch (const KeyValueError&) {
     return kThrew;
 }
-std::string found(const std::string& value) { return "found " + value; }
 
 // stored: the PATH value (type 0: no key). read: the lookup into a value that held `before`;
 // text: what the game search reads of it ("": nothing).
@@ -96,11 +97,16 @@ namespace fs = std::filesystem;
 // folder gone, however the test ends.
 struct WorkingFolder {
     const fs::path before = fs::current_path(), folder;
-    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    const std::optional<std::string> path = [](const char* set) {
+        return set ? std::optional<std::string>(set) : std::nullopt;
+    }(std::getenv("PATH"));
     explicit WorkingFolder(fs::path where) : folder(std::move(where)) {
         fs::remove_all(folder), fs::create_directories(folder), fs::current_path(folder);
     }
-    ~WorkingFolder() { fs::current_path(before), ::setenv("PATH", path.c_str(), 1), fs::remove_all(folder); }
+    ~WorkingFolder() {
+        fs::current_path(before), fs::remove_all(folder);
+        path ? ::setenv("PATH", path->c_str(), 1) : ::unsetenv("PATH");
+    }
 };
 
 // The stand-in answers the PATH value of the system-information key (names compare without

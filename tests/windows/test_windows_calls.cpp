@@ -1,6 +1,7 @@
 // The Windows calls beneath the installer, the settings store and the command line, called
 // directly: links read from hand-made reparse data (Wine makes no symbolic links) and whom an
-// elevated process trusts, opens and replaces on real files, the registry's value types, and answers written to a console (a stand-in answering as Windows' calls do).
+// elevated process trusts, opens and replaces on real files, the registry's value types, and
+// answers written to a console (a stand-in answering as Windows' calls do).
 #include <windows.h>
 
 #include <fcntl.h>
@@ -17,7 +18,6 @@
 
 #include "cli/command_line.h"
 #include "platform/native_calls.h"
-#include "platform/system_path.h"
 #include "platform/settings_store.h"
 
 namespace kestro {
